@@ -1,0 +1,130 @@
+#include "frm_zentavo.h"
+
+#include "failure_message.h"
+
+namespace zentavo {
+namespace {
+
+constexpr std::int16_t kEscape = 27;
+
+// The text that makes a negative value positive. DoubleToText of the negated value is preferred;
+// where the field could not hold it, or it would not read back as that value, the typed text
+// loses its minus sign instead, so the field keeps exactly the value typed.
+std::string PositiveText(const TextBox& field, double negative, const NumberFormat& format) {
+  std::string written = DoubleToText(-negative, format);
+  bool fits = field.MaxLength() == 0 || CharacterCount(written) <= field.MaxLength();
+  if (fits && ReadInputNumber(written, format) == -negative) return written;
+  std::string typed = field.Text();
+  typed.erase(typed.find('-'), 1);
+  return typed;
+}
+
+}  // namespace
+
+frmZentavo::frmZentavo(Platform platform) : platform_(std::move(platform)) {
+  BuildDesign();
+  ConnectHandlers();
+  RunUserAction([this] { Form_Load(); });
+}
+
+void frmZentavo::ConnectHandlers() {
+  for (int i = 0; i < kResistorRows; ++i) {
+    txtRp(i).Change = [this, i] { txtRp_Change(i); };
+    cboRp(i).Click = [this, i] { cboRp_Click(i); };
+  }
+  txtIpt.Change = [this] { txtIpt_Change(); };
+  cboIpt.Click = [this] { cboIpt_Click(); };
+  cboRezP.Click = [this] { cboRezP_Click(); };
+  cmdClear.Click = [this] { cmdClear_Click(); };
+}
+
+template <typename Action>
+void frmZentavo::RunUserAction(Action action) {
+  // Only the outermost action catches: a failure unwinds every handler nested in it first.
+  if (actionDepth_ > 0) {
+    action();
+    return;
+  }
+  ++actionDepth_;
+  try {
+    action();
+  } catch (const Failure& failure) {
+    calculator_.ClearResults();
+    --actionDepth_;
+    if (platform_.showFailure) platform_.showFailure(FailureMessage(failure.Kind()));
+    return;
+  }
+  --actionDepth_;
+}
+
+void frmZentavo::UserEditsText(TextBox& box, std::string newText) {
+  if (box.ReadOnly()) return;
+  RunUserAction([&] { box.SetText(std::move(newText)); });
+}
+
+void frmZentavo::UserPicks(ComboBox& box, int entry) {
+  if (entry < 0 || entry >= box.ListCount()) return;
+  RunUserAction([&] { box.SetText(box.List(entry)); });
+}
+
+void frmZentavo::UserClicks(CommandButton& button) {
+  RunUserAction([&] {
+    if (button.Click) button.Click();
+  });
+}
+
+bool frmZentavo::UserPressesKey(std::int16_t characterCode) {
+  RunUserAction([&] { Form_KeyPress(characterCode); });
+  return characterCode != kEscape;
+}
+
+void frmZentavo::Form_Load() {
+  cboRezP.SetText(cboRezP.List(0));
+  for (int i = 0; i <= 3; ++i) {
+    cboRp(i).SetText(cboRp(i).List(0));
+    txtRp(i).SetText("0");
+  }
+  lblUMr.SetCaption("Ohm");
+  txtIpt.SetText("0");
+  cboIpt.SetText(cboIpt.List(2));
+  txtUpt.SetText("0");
+  txtUMU.SetText("V");
+  Recalculate();
+}
+
+void frmZentavo::Form_KeyPress(std::int16_t KeyAscii) {
+  if (KeyAscii == kEscape && platform_.endProgram) platform_.endProgram();
+}
+
+void frmZentavo::CorrectValueField(TextBox& field) {
+  std::optional<double> value = ReadInputNumber(field.Text(), platform_.format);
+  if (!value) {
+    field.SetText("0");
+    return;
+  }
+  if (*value < 0) field.SetText(PositiveText(field, *value, platform_.format));
+  Recalculate();
+}
+
+void frmZentavo::txtRp_Change(int Index) { CorrectValueField(txtRp(Index)); }
+void frmZentavo::txtIpt_Change() { CorrectValueField(txtIpt); }
+void frmZentavo::cboRp_Click(int) { Recalculate(); }
+void frmZentavo::cboIpt_Click() { Recalculate(); }
+
+void frmZentavo::cboRezP_Click() {
+  ArrangeForCount();
+  Recalculate();
+}
+
+void frmZentavo::cmdClear_Click() {
+  for (int i = 1; i <= 4; ++i) {
+    txtRp(i - 1).SetText("0");
+    cboRp(i - 1).SetText(cboRp(i - 1).List(0));
+  }
+  txtIpt.SetText("0");
+  cboIpt.SetText(cboIpt.List(2));
+  txtUpt.SetText("0");
+  txtUMU.SetText("V");
+}
+
+}  // namespace zentavo

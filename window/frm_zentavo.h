@@ -1,0 +1,92 @@
+// The calculator's window as a control model: its design, its handlers, and the entry points
+// through which the platform hands over each user action.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "calculator.h"
+#include "circuit_controls.h"
+#include "control_model.h"
+#include "number_text.h"
+
+namespace zentavo {
+
+// What the form needs from the platform it runs on.
+struct Platform {
+  NumberFormat format;
+  std::function<void(const std::string& message)> showFailure;
+  std::function<void()> endProgram;
+};
+
+// Design colours and fonts, for the on-screen binding and the tests.
+namespace design {
+inline constexpr Colour kWindowGrey{224, 224, 224};
+inline constexpr Colour kInputGreen{192, 255, 192};
+inline constexpr Colour kResultYellow{255, 255, 128};
+inline constexpr Colour kLeadBlue{128, 128, 255};
+inline const Font kWindowFont{"Verdana", 9.75, false};
+inline const Font kCaptionFont{"Verdana", 8.25, false};
+inline const Font kSignatureFont{"Verdana", 12, true};
+}  // namespace design
+
+class frmZentavo : public CircuitControls {
+ public:
+  // Builds every control in its design state, then runs Form_Load.
+  explicit frmZentavo(Platform platform);
+  frmZentavo(const frmZentavo&) = delete;
+  frmZentavo& operator=(const frmZentavo&) = delete;
+
+  // The user's actions. Each one is a whole event: a failure inside it is reported through the
+  // platform and clears the results; every input stays as the user left it.
+  void UserEditsText(TextBox& box, std::string newText);  // typing, pasting or deleting
+  void UserPicks(ComboBox& box, int entry);
+  void UserClicks(CommandButton& button);
+  // Returns whether the key goes on to the control that has the focus.
+  bool UserPressesKey(std::int16_t characterCode);
+
+  // Every control, in a fixed order: the window first, then the frame and its contents.
+  std::vector<Control*> Controls();
+
+  const NumberFormat& Format() const { return platform_.format; }
+
+  Window frm{"frmZentavo"};
+  Frame fraParalel{"fraParalel"};
+  CommandButton cmdClear{"cmdClear"};
+  Label lblTarvik{"lblTarvik"};
+  Label lblP{"lblP"};
+  ControlArray<Shape, kResistorRows> shaRez{"shaRez"};
+  ControlArray<Shape, 3> shaP{"shaP"};
+  ControlArray<Shape, 2> shaDot{"shaDot"};
+  Line linP1{"linP1"};
+  Line linP2{"linP2"};
+  ControlArray<Line, 2> linP3{"linP3"};
+  ControlArray<Line, 2> linP4{"linP4"};
+
+  // Handlers, raised by the controls' events.
+  void Form_Load();
+  void Form_KeyPress(std::int16_t KeyAscii);
+  void txtRp_Change(int Index);
+  void txtIpt_Change();
+  void cboRp_Click(int Index);
+  void cboIpt_Click();
+  void cboRezP_Click();
+  void cmdClear_Click();
+
+ private:
+  void BuildDesign();
+  void ConnectHandlers();
+  void ArrangeForCount();
+  void CorrectValueField(TextBox& field);
+  void Recalculate() { calculator_.Recalculate(); }
+  template <typename Action>
+  void RunUserAction(Action action);
+
+  Platform platform_;
+  int actionDepth_ = 0;
+  Calculator calculator_{*this, platform_.format};
+};
+
+}  // namespace zentavo
