@@ -1,0 +1,222 @@
+#include "number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <ostream>
+
+#include "failure.h"
+
+namespace zentavo {
+namespace {
+
+const NumberFormat kDot{".", ","};
+const NumberFormat kComma{",", "."};
+const NumberFormat kFrench{",", "\u202f"};
+
+struct DoubleToTextRow {
+  double x;
+  const char* dot;
+  const char* comma;
+};
+
+class DoubleToTextTest : public testing::TestWithParam<DoubleToTextRow> {};
+
+TEST_P(DoubleToTextTest, WritesFifteenSignificantDigitsInTheLocale) {
+  EXPECT_EQ(DoubleToText(GetParam().x, kDot), GetParam().dot);
+  EXPECT_EQ(DoubleToText(GetParam().x, kComma), GetParam().comma);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DoubleToTextTest,
+    testing::Values(DoubleToTextRow{0, "0", "0"}, DoubleToTextRow{-0.0, "0", "0"},
+                    DoubleToTextRow{12, "12", "12"}, DoubleToTextRow{-2.5, "-2.5", "-2,5"},
+                    DoubleToTextRow{0.1 + 0.2, "0.3", "0,3"},
+                    DoubleToTextRow{1.0 / 3, "0.333333333333333", "0,333333333333333"},
+                    DoubleToTextRow{0.0001, "0.0001", "0,0001"},
+                    DoubleToTextRow{0.00001, "1E-05", "1E-05"},
+                    DoubleToTextRow{0.000012345, "1.2345E-05", "1,2345E-05"},
+                    DoubleToTextRow{123456789012345, "123456789012345", "123456789012345"},
+                    DoubleToTextRow{1e14, "100000000000000", "100000000000000"},
+                    DoubleToTextRow{1e15, "1E+15", "1E+15"},
+                    DoubleToTextRow{999999999999999.9, "1E+15", "1E+15"},
+                    DoubleToTextRow{1.5e20, "1.5E+20", "1,5E+20"},
+                    DoubleToTextRow{-1e100, "-1E+100", "-1E+100"},
+                    DoubleToTextRow{5e-324, "4.94065645841247E-324", "4,94065645841247E-324"},
+                    DoubleToTextRow{2.000001, "2.000001", "2,000001"},
+                    DoubleToTextRow{0.004000004000001, "0.004000004000001", "0,004000004000001"},
+                    DoubleToTextRow{1234.5, "1234.5", "1234,5"}));
+
+TEST(DoubleToText, InfinityAndNaNAreOverflows) {
+  for (double x : {std::numeric_limits<double>::infinity(), std::nan("")}) {
+    try {
+      DoubleToText(x, kDot);
+      ADD_FAILURE() << "no failure for " << x;
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.Kind(), FailureKind::Overflow);
+    }
+  }
+}
+
+struct ReadRow {
+  const char* text;
+  NumberFormat format;
+  double value;
+};
+void PrintTo(const ReadRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
+
+
+class TextToDoubleTest : public testing::TestWithParam<ReadRow> {};
+
+TEST_P(TextToDoubleTest, ReadsTheLocaleSyntax) {
+  EXPECT_EQ(TextToDouble(GetParam().text, GetParam().format), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextToDoubleTest,
+    testing::Values(ReadRow{"1.5", kDot, 1.5}, ReadRow{"  12 ", kDot, 12}, ReadRow{"+3", kDot, 3},
+                    ReadRow{"-3", kDot, -3}, ReadRow{"1,234.5", kDot, 1234.5},
+                    ReadRow{"1e3", kDot, 1000}, ReadRow{"1E-05", kDot, 1e-5},
+                    ReadRow{".5", kDot, 0.5}, ReadRow{"5.", kDot, 5}, ReadRow{"1,5", kComma, 1.5},
+                    ReadRow{"1.5", kComma, 15}, ReadRow{"1,5", kDot, 15}, ReadRow{"1,5E+20", kComma, 1.5e20},
+                    ReadRow{"1\u202f234,5", kFrench, 1234.5},
+                    ReadRow{"0,333333333333333", kComma, 0.333333333333333},
+                    ReadRow{"1e-320", kDot, 1e-320}, ReadRow{"1e-400", kDot, 0},
+                    ReadRow{"-0", kDot, -0.0}, ReadRow{"000123", kDot, 123}));
+
+struct FailRow {
+  const char* text;
+  NumberFormat format;
+  FailureKind kind;
+};
+void PrintTo(const FailRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
+
+
+class TextToDoubleFailureTest : public testing::TestWithParam<FailRow> {};
+
+TEST_P(TextToDoubleFailureTest, FailsWithItsKind) {
+  try {
+    TextToDouble(GetParam().text, GetParam().format);
+    ADD_FAILURE() << "no failure";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.Kind(), GetParam().kind);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TextToDoubleFailureTest,
+    testing::Values(FailRow{"", kDot, FailureKind::TypeMismatch},
+                    FailRow{"   ", kDot, FailureKind::TypeMismatch},
+                    FailRow{"-", kDot, FailureKind::TypeMismatch},
+                    FailRow{"abc", kDot, FailureKind::TypeMismatch},
+                    FailRow{"12kOhm", kDot, FailureKind::TypeMismatch},
+                    FailRow{"1e", kDot, FailureKind::TypeMismatch},
+                    FailRow{",5", kDot, FailureKind::TypeMismatch},
+                    FailRow{"1..5", kDot, FailureKind::TypeMismatch},
+                    FailRow{"inf", kDot, FailureKind::TypeMismatch},
+                    FailRow{"nan", kDot, FailureKind::TypeMismatch},
+                    FailRow{"0x10", kDot, FailureKind::TypeMismatch},
+                    FailRow{"1e400", kDot, FailureKind::Overflow},
+                    FailRow{"-1e400", kDot, FailureKind::Overflow},
+                    FailRow{"1.79769313486232E+308", kDot, FailureKind::Overflow}));
+
+TEST(TextToByte, RoundsHalfToEvenWithinAByte) {
+  EXPECT_EQ(TextToByte("3", kDot), 3);
+  EXPECT_EQ(TextToByte("2.5", kDot), 2);
+  EXPECT_EQ(TextToByte("3,5", kComma), 4);
+  EXPECT_EQ(TextToByte("255", kDot), 255);
+  EXPECT_EQ(TextToByte("-0.4", kDot), 0);
+}
+
+TEST(TextToByte, FailsOutsideAByteAndForText) {
+  for (const char* text : {"300", "255.5", "-1"}) {
+    try {
+      TextToByte(text, kDot);
+      ADD_FAILURE() << text;
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.Kind(), FailureKind::Overflow) << text;
+    }
+  }
+  try {
+    TextToByte("", kDot);
+    ADD_FAILURE();
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.Kind(), FailureKind::TypeMismatch);
+  }
+}
+
+struct RoundRow {
+  double x;
+  int places;
+  double rounded;
+};
+
+class RoundHalfEvenTest : public testing::TestWithParam<RoundRow> {};
+
+TEST_P(RoundHalfEvenTest, RoundsTheExactBinaryValue) {
+  EXPECT_EQ(RoundHalfEven(GetParam().x, GetParam().places), GetParam().rounded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, RoundHalfEvenTest,
+                         testing::Values(RoundRow{2.5, 0, 2}, RoundRow{3.5, 0, 4},
+                                         RoundRow{-2.5, 0, -2}, RoundRow{0.125, 2, 0.12},
+                                         RoundRow{0.375, 2, 0.38},
+                                         // 0.0005 is stored a little above the tie, 1.0005 below
+                                         RoundRow{0.0005, 3, 0.001}, RoundRow{1.0005, 3, 1},
+                                         RoundRow{2.675, 3, 2.675}, RoundRow{666.6666, 3, 666.667},
+                                         RoundRow{0.0002, 3, 0}, RoundRow{1e300, 3, 1e300},
+                                         RoundRow{-0.0004, 3, 0}));
+
+struct InputRow {
+  const char* text;
+  NumberFormat format;
+  std::optional<double> value;
+};
+void PrintTo(const InputRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
+
+
+class ReadInputNumberTest : public testing::TestWithParam<InputRow> {};
+
+TEST_P(ReadInputNumberTest, AcceptsOnlyPlainNumbers) {
+  EXPECT_EQ(ReadInputNumber(GetParam().text, GetParam().format), GetParam().value)
+      << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadInputNumberTest,
+    testing::Values(
+        InputRow{"5", kDot, 5}, InputRow{" -12.5 ", kDot, -12.5}, InputRow{"+5", kDot, 5},
+        InputRow{"\t7\t", kDot, 7}, InputRow{".5", kDot, 0.5}, InputRow{"5.", kDot, 5},
+        InputRow{"1e3", kDot, 1000}, InputRow{"1E+05", kDot, 100000},
+        InputRow{"1,5", kComma, 1.5}, InputRow{"1.5", kComma, 1.5},
+        InputRow{"1,5", kFrench, 1.5}, InputRow{"1e308", kDot, 1e308},
+        InputRow{"1e-320", kDot, 1e-320}, InputRow{"1e-400", kDot, 0},
+        InputRow{"-0", kDot, -0.0},
+        InputRow{"00000000000000000000000000000000000000000000000001", kDot, 1},
+        InputRow{"1,5", kDot, std::nullopt}, InputRow{"10,000", kDot, std::nullopt},
+        InputRow{"1.000,5", kComma, std::nullopt}, InputRow{"1\u202f000", kFrench, std::nullopt},
+        InputRow{"", kDot, std::nullopt}, InputRow{"  ", kDot, std::nullopt},
+        InputRow{"-", kDot, std::nullopt}, InputRow{".", kDot, std::nullopt},
+        InputRow{"--5", kDot, std::nullopt}, InputRow{"5-", kDot, std::nullopt},
+        InputRow{"- 5", kDot, std::nullopt}, InputRow{"1e", kDot, std::nullopt},
+        InputRow{"1e+", kDot, std::nullopt}, InputRow{"1.2.3", kDot, std::nullopt},
+        InputRow{"1,5", kComma, 1.5}, InputRow{"1.5,", kComma, std::nullopt},
+        InputRow{"1e309", kDot, std::nullopt}, InputRow{"inf", kDot, std::nullopt},
+        InputRow{"nan", kDot, std::nullopt}, InputRow{"0x1A", kDot, std::nullopt},
+        InputRow{"&H10", kDot, std::nullopt}, InputRow{"12kOhm", kDot, std::nullopt},
+        InputRow{"\u0663", kDot, std::nullopt}, InputRow{"\uff11", kDot, std::nullopt},
+        InputRow{"1 2", kDot, std::nullopt}, InputRow{"\xff\xfe", kDot, std::nullopt},
+        InputRow{"1e99999999999999999999999", kDot, std::nullopt},
+        InputRow{"1e-99999999999999999999999", kDot, 0}));
+
+TEST(Characters, CountAndCutByCodePointNotByte) {
+  EXPECT_EQ(CharacterCount("ăîș"), 3u);
+  EXPECT_EQ(FirstCharacters("ăîșțâ12", 3), "ăîș");
+  EXPECT_EQ(FirstCharacters("12", 6), "12");
+  EXPECT_EQ(FirstCharacters("1234567", 6), "123456");
+}
+
+}  // namespace
+}  // namespace zentavo
