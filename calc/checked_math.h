@@ -12,8 +12,12 @@ inline double Checked(double result) {
   return result;
 }
 
-inline double Add(double a, double b) { return Checked(a + b); }
-inline double Mul(double a, double b) { return Checked(a * b); }
+inline double Add(double a, double b) {
+  return Checked(a + b);
+}
+inline double Mul(double a, double b) {
+  return Checked(a * b);
+}
 inline double Div(double a, double b) {
   if (b == 0) throw Failure(FailureKind::DivisionByZero);
   return Checked(a / b);

@@ -45,8 +45,8 @@ class Control {
 
   ControlKind Kind() const { return kind_; }
   const std::string& Name() const { return name_; }
-  int Index() const { return index_; }          // -1 for a control that is not in an array
-  std::string QualifiedName() const;            // "txtRp(0)", "cboRezP"
+  int Index() const { return index_; }  // -1 for a control that is not in an array
+  std::string QualifiedName() const;    // "txtRp(0)", "cboRezP"
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible) { Assign(visible_, visible, Property::Visible); }
@@ -65,7 +65,7 @@ class Control {
   void SetTabIndex(int index) { tabIndex_ = index; }
   std::optional<Colour> BackColour() const { return backColour_; }  // empty: platform default
   void SetBackColour(Colour colour) { backColour_ = colour; }
-  std::optional<Font> OwnFont() const { return font_; }             // empty: the window's font
+  std::optional<Font> OwnFont() const { return font_; }  // empty: the window's font
   void SetFont(Font font) { font_ = std::move(font); }
 
   void Watch(Watcher watcher) { watchers_.push_back(std::move(watcher)); }
@@ -126,7 +126,7 @@ class ComboBox : public Control {
 
   void SetEntries(std::vector<std::string> entries) { entries_ = std::move(entries); }
   int ListCount() const { return static_cast<int>(entries_.size()); }
-  const std::string& List(int i) const;  // IndexOutOfRange outside 0..ListCount()-1
+  const std::string& List(int i) const;         // IndexOutOfRange outside 0..ListCount()-1
   int ListIndex() const { return listIndex_; }  // -1 while the text is no entry
 
   const std::string& Text() const { return text_; }
@@ -157,8 +157,7 @@ class Label : public Control {
 
 class CommandButton : public Control {
  public:
-  explicit CommandButton(std::string name)
-      : Control(ControlKind::CommandButton, std::move(name)) {}
+  explicit CommandButton(std::string name) : Control(ControlKind::CommandButton, std::move(name)) {}
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { Assign(caption_, std::move(caption), Property::Caption); }
   std::function<void()> Click;
@@ -206,7 +205,7 @@ class Line : public Control {
   void SetX2(int twips) { Assign(x2_, twips, Property::X2); }
   void SetY2(int twips) { Assign(y2_, twips, Property::Y2); }
   void Draw(int x1, int y1, int x2, int y2);
-  int BorderWidth() const { return borderWidth_; }  // pixels
+  int BorderWidth() const { return borderWidth_; }              // pixels
   std::optional<Colour> LineColour() const { return colour_; }  // empty: window-text colour
   void SetLook(int borderWidth, std::optional<Colour> colour) {
     borderWidth_ = borderWidth;

@@ -12,8 +12,12 @@
 namespace zentavo {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // What a number text says, before it becomes a double: its sign, its significant digits and the
 // power of ten that the last of them stands for.
@@ -193,8 +197,8 @@ std::string DoubleToText(double x, const NumberFormat& format) {
       text += digits.substr(0, whole) + format.decimalSeparator + digits.substr(whole);
     }
   } else {
-    text += "0" + format.decimalSeparator + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
-            digits;
+    text += "0" + format.decimalSeparator +
+            std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
   }
   return text;
 }

@@ -79,8 +79,7 @@ void Calculator::Recalculate() {
   }
 
   c_.txtRpt.SetText("0");
-  for (int k = 1; k <= Count(); ++k)
-    c_.txtRpt.SetText(Text(Add(Number(c_.txtRpt), Div(1, R(k)))));
+  for (int k = 1; k <= Count(); ++k) c_.txtRpt.SetText(Text(Add(Number(c_.txtRpt), Div(1, R(k)))));
   c_.txtRpt.SetText(Rounded(Div(1, Number(c_.txtRpt))));
   const std::string totalText = c_.txtRpt.Text();
   ScaleTotalResistance();

@@ -106,10 +106,18 @@ void frmZentavo::CorrectValueField(TextBox& field) {
   Recalculate();
 }
 
-void frmZentavo::txtRp_Change(int Index) { CorrectValueField(txtRp(Index)); }
-void frmZentavo::txtIpt_Change() { CorrectValueField(txtIpt); }
-void frmZentavo::cboRp_Click(int) { Recalculate(); }
-void frmZentavo::cboIpt_Click() { Recalculate(); }
+void frmZentavo::txtRp_Change(int Index) {
+  CorrectValueField(txtRp(Index));
+}
+void frmZentavo::txtIpt_Change() {
+  CorrectValueField(txtIpt);
+}
+void frmZentavo::cboRp_Click(int) {
+  Recalculate();
+}
+void frmZentavo::cboIpt_Click() {
+  Recalculate();
+}
 
 void frmZentavo::cboRezP_Click() {
   ArrangeForCount();

@@ -14,8 +14,8 @@ void Box(TextBox& box, int left, int top, int width, int height, int tabIndex, C
   box.SetAlignment(alignment);
 }
 
-void ResultBox(TextBox& box, int left, int top, int width, int height, int tabIndex,
-               Colour colour, Alignment alignment) {
+void ResultBox(TextBox& box, int left, int top, int width, int height, int tabIndex, Colour colour,
+               Alignment alignment) {
   Box(box, left, top, width, height, tabIndex, colour, alignment);
   box.SetReadOnly(true);
   box.SetTabStop(false);
@@ -73,8 +73,7 @@ void frmZentavo::BuildDesign() {
   Caption(lblEticheteP(3), 5520, 360, 1800, 240, "Rezistenta totală:", kWindowFont,
           Alignment::Centre, 34);
   Caption(lblUMr, 8640, 360, 435, 240, "Ohm", kWindowFont, Alignment::Left, 39);
-  Caption(lblEticheteP(0), 1725, 720, 900, 195, "Rezistenta", kCaptionFont, Alignment::Centre,
-          37);
+  Caption(lblEticheteP(0), 1725, 720, 900, 195, "Rezistenta", kCaptionFont, Alignment::Centre, 37);
   Caption(lblEticheteP(1), 3120, 720, 1380, 195, "Puterea disipată", kCaptionFont,
           Alignment::Centre, 36);
   Caption(lblEticheteP(2), 4695, 720, 1680, 195, "Curent prin ramură", kCaptionFont,

@@ -1,0 +1,35 @@
+// A form on a test platform that records failure messages and the end of the program.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frm_zentavo.h"
+
+namespace zentavo::testing_support {
+
+inline const NumberFormat kDot{".", ","};
+inline const NumberFormat kComma{",", "."};
+
+struct FormFixture {
+  explicit FormFixture(const NumberFormat& format = kDot)
+      : form(std::make_unique<frmZentavo>(
+            Platform{format, [this](const std::string& message) { messages.push_back(message); },
+                     [this] { ++ends; }})) {}
+
+  frmZentavo& operator*() { return *form; }
+  frmZentavo* operator->() { return form.get(); }
+
+  void Type(TextBox& box, const std::string& text) { form->UserEditsText(box, text); }
+  void Pick(ComboBox& box, const std::string& entry) {
+    for (int i = 0; i < box.ListCount(); ++i)
+      if (box.List(i) == entry) form->UserPicks(box, i);
+  }
+
+  std::vector<std::string> messages;
+  int ends = 0;
+  std::unique_ptr<frmZentavo> form;
+};
+
+}  // namespace zentavo::testing_support
