@@ -121,13 +121,35 @@ struct Converted {
   bool tooLarge = false;
 };
 
+// Up to 15 digits and a power of ten up to 22 are both exact doubles, so one multiplication or
+// division rounds correctly; everything else goes to from_chars.
+std::optional<double> ExactlyComputed(const ScannedNumber& number) {
+  constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (number.digits.size() > 15 || number.exponent < -22 || number.exponent > 22)
+    return std::nullopt;
+  std::int64_t whole = 0;
+  for (char c : number.digits) whole = whole * 10 + (c - '0');
+  double value = static_cast<double>(whole);
+  auto power = kPowers[std::abs(number.exponent)];
+  return number.exponent < 0 ? value / power : value * power;
+}
+
 Converted ToDouble(const ScannedNumber& number) {
   double zero = number.negative ? -0.0 : 0.0;
   if (number.digits.empty()) return {zero};
   std::int64_t magnitude = number.exponent + static_cast<std::int64_t>(number.digits.size()) - 1;
   if (magnitude < -400) return {zero};
   if (magnitude > 400) return {0, true};
-  std::string ascii = number.digits + "e" + std::to_string(number.exponent);
+  if (auto exact = ExactlyComputed(number)) return {number.negative ? -*exact : *exact};
+  std::string ascii;
+  ascii.reserve(number.digits.size() + 24);
+  ascii += number.digits;
+  ascii += 'e';
+  std::array<char, 24> power{};
+  ascii.append(power.data(),
+               std::to_chars(power.data(), power.data() + power.size(), number.exponent).ptr);
   double value = 0;
   auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
   // from_chars says "out of range" alike for a value that rounds to zero and one past the largest
@@ -167,48 +189,58 @@ std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat&
 std::string DoubleToText(double x, const NumberFormat& format) {
   if (!std::isfinite(x)) throw Failure(FailureKind::Overflow);
   if (x == 0) return "0";
-  std::array<char, 64> buffer{};
-  auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                           std::chars_format::scientific, 14)
-                 .ptr;
-  std::string_view written(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-  bool negative = written.front() == '-';
-  if (negative) written.remove_prefix(1);
-  std::size_t e = written.find('e');
+  // d.dddddddddddddde±XX: the exact value rounded to 15 significant digits.
+  std::array<char, 32> written{};
+  char* end = std::to_chars(written.data(), written.data() + written.size(), std::fabs(x),
+                            std::chars_format::scientific, 14)
+                  .ptr;
+  char* e = std::find(written.data(), end, 'e');
   int exponent = 0;
-  std::from_chars(written.data() + e + (written[e + 1] == '+' ? 2 : 1), written.end(), exponent);
-  std::string digits;
-  for (char c : written.substr(0, e))
-    if (IsDigit(c)) digits += c;
-  digits.erase(digits.find_last_not_of('0') + 1);
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+  std::array<char, 15> digits{};
+  digits[0] = written[0];
+  std::copy(written.data() + 2, e, digits.data() + 1);
+  std::size_t count = 15;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  std::string_view significant(digits.data(), count);
 
-  std::string text = negative ? "-" : "";
+  std::string text;
+  text.reserve(40);
+  if (x < 0) text += '-';
   if (exponent < -4 || exponent > 14) {
-    text += digits[0];
-    if (digits.size() > 1) text += format.decimalSeparator + digits.substr(1);
-    std::string power = std::to_string(std::abs(exponent));
-    if (power.size() < 2) power.insert(0, "0");
-    text += (exponent < 0 ? "E-" : "E+") + power;
+    text += significant[0];
+    if (count > 1) (text += format.decimalSeparator) += significant.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    if (std::abs(exponent) < 10) text += '0';
+    std::array<char, 8> power{};
+    text.append(power.data(),
+                std::to_chars(power.data(), power.data() + power.size(), std::abs(exponent)).ptr);
   } else if (exponent >= 0) {
     auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= whole) {
-      text += digits + std::string(whole - digits.size(), '0');
+    if (count <= whole) {
+      (text += significant).append(whole - count, '0');
     } else {
-      text += digits.substr(0, whole) + format.decimalSeparator + digits.substr(whole);
+      (text += significant.substr(0, whole)) += format.decimalSeparator;
+      text += significant.substr(whole);
     }
   } else {
-    text += "0" + format.decimalSeparator +
-            std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    (text += '0') += format.decimalSeparator;
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text += significant;
   }
   return text;
 }
 
 double RoundHalfEven(double x, int places) {
   if (!std::isfinite(x)) return x;
+  // A double of 2^52 or more is a whole number already.
+  if (std::fabs(x) >= 4503599627370496.0 || x == std::trunc(x)) return x;
   // The fixed notation of to_chars is exact: it rounds the binary value itself, ties to even.
-  std::string buffer(330 + static_cast<std::size_t>(std::max(places, 0)), '\0');
+  // Below 2^52 the integer part has at most 16 digits.
+  std::array<char, 64> buffer{};
+  places = std::clamp(places, 0, 40);
   auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                           std::chars_format::fixed, std::max(places, 0))
+                           std::chars_format::fixed, places)
                  .ptr;
   double rounded = 0;
   std::from_chars(buffer.data(), end, rounded);
