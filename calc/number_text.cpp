@@ -178,7 +178,8 @@ std::uint8_t TextToByte(std::string_view text, const NumberFormat& format) {
 }
 
 std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat& format) {
-  std::string_view localPoint = format.decimalSeparator == "." ? "" : format.decimalSeparator;
+  std::string_view localPoint = format.decimalSeparator;
+  if (localPoint == ".") localPoint = {};
   auto scanned = Scan(text, {".", localPoint, {}});
   if (!scanned) return std::nullopt;
   Converted result = ToDouble(*scanned);
