@@ -65,8 +65,9 @@ struct ReadRow {
   NumberFormat format;
   double value;
 };
-void PrintTo(const ReadRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
-
+void PrintTo(const ReadRow& row, std::ostream* out) {
+  *out << '"' << row.text << '"';
+}
 
 class TextToDoubleTest : public testing::TestWithParam<ReadRow> {};
 
@@ -80,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadRow{"-3", kDot, -3}, ReadRow{"1,234.5", kDot, 1234.5},
                     ReadRow{"1e3", kDot, 1000}, ReadRow{"1E-05", kDot, 1e-5},
                     ReadRow{".5", kDot, 0.5}, ReadRow{"5.", kDot, 5}, ReadRow{"1,5", kComma, 1.5},
-                    ReadRow{"1.5", kComma, 15}, ReadRow{"1,5", kDot, 15}, ReadRow{"1,5E+20", kComma, 1.5e20},
-                    ReadRow{"1\u202f234,5", kFrench, 1234.5},
+                    ReadRow{"1.5", kComma, 15}, ReadRow{"1,5", kDot, 15},
+                    ReadRow{"1,5E+20", kComma, 1.5e20}, ReadRow{"1\u202f234,5", kFrench, 1234.5},
                     ReadRow{"0,333333333333333", kComma, 0.333333333333333},
                     ReadRow{"1e-320", kDot, 1e-320}, ReadRow{"1e-400", kDot, 0},
                     ReadRow{"-0", kDot, -0.0}, ReadRow{"000123", kDot, 123}));
@@ -91,8 +92,9 @@ struct FailRow {
   NumberFormat format;
   FailureKind kind;
 };
-void PrintTo(const FailRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
-
+void PrintTo(const FailRow& row, std::ostream* out) {
+  *out << '"' << row.text << '"';
+}
 
 class TextToDoubleFailureTest : public testing::TestWithParam<FailRow> {};
 
@@ -105,22 +107,22 @@ TEST_P(TextToDoubleFailureTest, FailsWithItsKind) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TextToDoubleFailureTest,
-    testing::Values(FailRow{"", kDot, FailureKind::TypeMismatch},
-                    FailRow{"   ", kDot, FailureKind::TypeMismatch},
-                    FailRow{"-", kDot, FailureKind::TypeMismatch},
-                    FailRow{"abc", kDot, FailureKind::TypeMismatch},
-                    FailRow{"12kOhm", kDot, FailureKind::TypeMismatch},
-                    FailRow{"1e", kDot, FailureKind::TypeMismatch},
-                    FailRow{",5", kDot, FailureKind::TypeMismatch},
-                    FailRow{"1..5", kDot, FailureKind::TypeMismatch},
-                    FailRow{"inf", kDot, FailureKind::TypeMismatch},
-                    FailRow{"nan", kDot, FailureKind::TypeMismatch},
-                    FailRow{"0x10", kDot, FailureKind::TypeMismatch},
-                    FailRow{"1e400", kDot, FailureKind::Overflow},
-                    FailRow{"-1e400", kDot, FailureKind::Overflow},
-                    FailRow{"1.79769313486232E+308", kDot, FailureKind::Overflow}));
+INSTANTIATE_TEST_SUITE_P(Rows, TextToDoubleFailureTest,
+                         testing::Values(FailRow{"", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"   ", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"-", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"abc", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"12kOhm", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"1e", kDot, FailureKind::TypeMismatch},
+                                         FailRow{",5", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"1..5", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"inf", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"nan", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"0x10", kDot, FailureKind::TypeMismatch},
+                                         FailRow{"1e400", kDot, FailureKind::Overflow},
+                                         FailRow{"-1e400", kDot, FailureKind::Overflow},
+                                         FailRow{"1.79769313486232E+308", kDot,
+                                                 FailureKind::Overflow}));
 
 TEST(TextToByte, RoundsHalfToEvenWithinAByte) {
   EXPECT_EQ(TextToByte("3", kDot), 3);
@@ -174,8 +176,9 @@ struct InputRow {
   NumberFormat format;
   std::optional<double> value;
 };
-void PrintTo(const InputRow& row, std::ostream* out) { *out << '"' << row.text << '"'; }
-
+void PrintTo(const InputRow& row, std::ostream* out) {
+  *out << '"' << row.text << '"';
+}
 
 class ReadInputNumberTest : public testing::TestWithParam<InputRow> {};
 
@@ -189,11 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         InputRow{"5", kDot, 5}, InputRow{" -12.5 ", kDot, -12.5}, InputRow{"+5", kDot, 5},
         InputRow{"\t7\t", kDot, 7}, InputRow{".5", kDot, 0.5}, InputRow{"5.", kDot, 5},
-        InputRow{"1e3", kDot, 1000}, InputRow{"1E+05", kDot, 100000},
-        InputRow{"1,5", kComma, 1.5}, InputRow{"1.5", kComma, 1.5},
-        InputRow{"1,5", kFrench, 1.5}, InputRow{"1e308", kDot, 1e308},
-        InputRow{"1e-320", kDot, 1e-320}, InputRow{"1e-400", kDot, 0},
-        InputRow{"-0", kDot, -0.0},
+        InputRow{"1e3", kDot, 1000}, InputRow{"1E+05", kDot, 100000}, InputRow{"1,5", kComma, 1.5},
+        InputRow{"1.5", kComma, 1.5}, InputRow{"1,5", kFrench, 1.5}, InputRow{"1e308", kDot, 1e308},
+        InputRow{"1e-320", kDot, 1e-320}, InputRow{"1e-400", kDot, 0}, InputRow{"-0", kDot, -0.0},
         InputRow{"00000000000000000000000000000000000000000000000001", kDot, 1},
         InputRow{"1,5", kDot, std::nullopt}, InputRow{"10,000", kDot, std::nullopt},
         InputRow{"1.000,5", kComma, std::nullopt}, InputRow{"1\u202f000", kFrench, std::nullopt},

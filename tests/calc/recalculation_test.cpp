@@ -22,7 +22,9 @@ struct WholeRun {
   std::vector<std::string> powers, powerUnits, currents, currentUnits;
 };
 
-void PrintTo(const WholeRun& run, std::ostream* out) { *out << run.name; }
+void PrintTo(const WholeRun& run, std::ostream* out) {
+  *out << run.name;
+}
 
 class WholeRunTest : public testing::TestWithParam<std::tuple<WholeRun, NumberFormat>> {};
 
@@ -47,24 +49,107 @@ TEST_P(WholeRunTest, ShowsEveryResultToTheCharacter) {
 }
 
 const WholeRun kRuns[] = {
-    {"ThreeOneOhmResistorsAtOneAmpere", "3", {"1", "1", "1"}, {}, "1", "A", "0.333", "Ohm",
-     "333", "mV", {"110.889", "110.889", "110.889"}, {"mW", "mW", "mW"},
-     {"333", "333", "333"}, {"mA", "mA", "mA"}},
+    {"ThreeOneOhmResistorsAtOneAmpere",
+     "3",
+     {"1", "1", "1"},
+     {},
+     "1",
+     "A",
+     "0.333",
+     "Ohm",
+     "333",
+     "mV",
+     {"110.889", "110.889", "110.889"},
+     {"mW", "mW", "mW"},
+     {"333", "333", "333"},
+     {"mA", "mA", "mA"}},
     // The voltage comes from the total as shown, 666.667, not from 2000/3.
-    {"OneAndTwoKiloOhmAtThreeMilliampere", "2", {"1", "2"}, {"kOhm", "kOhm"}, "3", "mA",
-     "666.667", "Ohm", "2.000001", "V", {"4", "2"}, {"mW", "mW"}, {"2", "1"}, {"mA", "mA"}},
-    {"TwoMegaOhmAtFiveMicroampere", "2", {"1", "1"}, {"MOhm", "MOhm"}, "5", "uA", "500",
-     "kOhm", "2.5", "V", {"6.25", "6.25"}, {"uW", "uW"}, {"2.5", "2.5"}, {"uA", "uA"}},
+    {"OneAndTwoKiloOhmAtThreeMilliampere",
+     "2",
+     {"1", "2"},
+     {"kOhm", "kOhm"},
+     "3",
+     "mA",
+     "666.667",
+     "Ohm",
+     "2.000001",
+     "V",
+     {"4", "2"},
+     {"mW", "mW"},
+     {"2", "1"},
+     {"mA", "mA"}},
+    {"TwoMegaOhmAtFiveMicroampere",
+     "2",
+     {"1", "1"},
+     {"MOhm", "MOhm"},
+     "5",
+     "uA",
+     "500",
+     "kOhm",
+     "2.5",
+     "V",
+     {"6.25", "6.25"},
+     {"uW", "uW"},
+     {"2.5", "2.5"},
+     {"uA", "uA"}},
     // 0.0002 Ohm rounds to a total of 0, and everything computed from it is 0.
-    {"TinyResistorsRoundToAZeroTotal", "2", {"0.0004", "0.0004"}, {}, "5", "A", "0", "Ohm",
-     "0", "", {"0", "0"}, {"uW", "uW"}, {"0", "0"}, {"uA", "uA"}},
-    {"ZeroCurrent", "2", {"10", "10"}, {}, "0", "A", "5", "Ohm", "0", "", {"0", "0"},
-     {"uW", "uW"}, {"0", "0"}, {"uA", "uA"}},
+    {"TinyResistorsRoundToAZeroTotal",
+     "2",
+     {"0.0004", "0.0004"},
+     {},
+     "5",
+     "A",
+     "0",
+     "Ohm",
+     "0",
+     "",
+     {"0", "0"},
+     {"uW", "uW"},
+     {"0", "0"},
+     {"uA", "uA"}},
+    {"ZeroCurrent",
+     "2",
+     {"10", "10"},
+     {},
+     "0",
+     "A",
+     "5",
+     "Ohm",
+     "0",
+     "",
+     {"0", "0"},
+     {"uW", "uW"},
+     {"0", "0"},
+     {"uA", "uA"}},
     // One resistor counts alone; an empty unit counts as Ohm and as A.
-    {"CountOfOneAndEmptyUnits", "1", {"1500"}, {""}, "2", "", "1.5", "kOhm", "3", "kV",
-     {"6"}, {"kW"}, {"2"}, {"A"}},
-    {"LargeTotalBecomesMegaOhm", "2", {"999", "999"}, {"MOhm", "MOhm"}, "1", "uA", "499.5",
-     "MOhm", "499.5", "V", {"249.75", "249.75"}, {"uW", "uW"}, {"0.5", "0.5"}, {"uA", "uA"}},
+    {"CountOfOneAndEmptyUnits",
+     "1",
+     {"1500"},
+     {""},
+     "2",
+     "",
+     "1.5",
+     "kOhm",
+     "3",
+     "kV",
+     {"6"},
+     {"kW"},
+     {"2"},
+     {"A"}},
+    {"LargeTotalBecomesMegaOhm",
+     "2",
+     {"999", "999"},
+     {"MOhm", "MOhm"},
+     "1",
+     "uA",
+     "499.5",
+     "MOhm",
+     "499.5",
+     "V",
+     {"249.75", "249.75"},
+     {"uW", "uW"},
+     {"0.5", "0.5"},
+     {"uA", "uA"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, WholeRunTest,
@@ -179,7 +264,9 @@ struct FailingRow {
   FailureKind kind;
 };
 
-void PrintTo(const FailingRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const FailingRow& row, std::ostream* out) {
+  *out << row.name;
+}
 
 class FailingRunTest : public testing::TestWithParam<FailingRow> {};
 
@@ -200,14 +287,13 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, FailingRunTest,
     testing::Values(
         FailingRow{"EmptyCount", "", {"1", "1"}, {}, "1", FailureKind::TypeMismatch},
-        FailingRow{"CountOfFive", "5", {"1", "1", "1", "1"}, {}, "1",
-                   FailureKind::IndexOutOfRange},
+        FailingRow{"CountOfFive", "5", {"1", "1", "1", "1"}, {}, "1", FailureKind::IndexOutOfRange},
         FailingRow{"CountBeyondAByte", "300", {"1"}, {}, "1", FailureKind::Overflow},
         FailingRow{"HugeCurrent", "2", {"1", "1"}, {}, "1e300", FailureKind::Overflow},
         FailingRow{"SubnormalResistor", "2", {"1e-320", "1"}, {}, "1", FailureKind::Overflow},
         FailingRow{"HugeMegaOhm", "2", {"1e306", "1"}, {"MOhm"}, "1", FailureKind::Overflow},
-        FailingRow{"OppositeResistorsCancel", "2", {"1", "-1"}, {}, "1",
-                   FailureKind::DivisionByZero}),
+        FailingRow{
+            "OppositeResistorsCancel", "2", {"1", "-1"}, {}, "1", FailureKind::DivisionByZero}),
     [](const auto& info) { return info.param.name; });
 
 TEST(Recalculate, CountOfZeroHasNoResult) {

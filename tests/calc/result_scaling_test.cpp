@@ -17,7 +17,9 @@ struct ScaleRow {
   const char* unit;
 };
 
-void PrintTo(const ScaleRow& row, std::ostream* out) { *out << row.before; }
+void PrintTo(const ScaleRow& row, std::ostream* out) {
+  *out << row.before;
+}
 
 class ScalingTest : public testing::TestWithParam<std::tuple<ScaleRow, NumberFormat>> {
  protected:
