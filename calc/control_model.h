@@ -88,6 +88,7 @@ class Control {
   std::optional<int> tabIndex_;
   std::optional<Colour> backColour_;
   std::optional<Font> font_;
+  std::string accessibleName_;
   std::vector<Watcher> watchers_;
 };
 

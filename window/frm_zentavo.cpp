@@ -23,6 +23,7 @@ std::string PositiveText(const TextBox& field, double negative, const NumberForm
 
 frmZentavo::frmZentavo(Platform platform) : platform_(std::move(platform)) {
   BuildDesign();
+  NameForScreenReaders();
   ConnectHandlers();
   RunUserAction([this] { Form_Load(); });
 }

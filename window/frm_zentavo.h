@@ -77,6 +77,7 @@ class frmZentavo : public CircuitControls {
 
  private:
   void BuildDesign();
+  void NameForScreenReaders();
   void ConnectHandlers();
   void ArrangeForCount();
   void CorrectValueField(TextBox& field);

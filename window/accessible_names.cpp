@@ -1,0 +1,42 @@
+// Names a screen reader says for each control: the caption over its column or beside it, and the
+// resistor's number for a row.
+#include "frm_zentavo.h"
+
+namespace zentavo {
+namespace {
+
+std::string Trimmed(std::string caption) {
+  while (!caption.empty() && (caption.back() == ':' || caption.back() == ' ')) caption.pop_back();
+  while (!caption.empty() && caption.front() == ' ') caption.erase(0, 1);
+  return caption;
+}
+
+const std::string kUnit = ", unitate";
+
+}  // namespace
+
+void frmZentavo::NameForScreenReaders() {
+  for (int i = 0; i < kResistorRows; ++i) {
+    const std::string row = " " + std::to_string(i + 1);
+    const std::string resistance = lblEticheteP(0).Caption() + row;
+    const std::string power = lblEticheteP(1).Caption() + row;
+    const std::string current = lblEticheteP(2).Caption() + row;
+    txtRp(i).SetAccessibleName(resistance);
+    cboRp(i).SetAccessibleName(resistance + kUnit);
+    txtPp(i).SetAccessibleName(power);
+    txtUMW(i).SetAccessibleName(power + kUnit);
+    txtIp(i).SetAccessibleName(current);
+    txtUMI(i).SetAccessibleName(current + kUnit);
+  }
+  cboRezP.SetAccessibleName(Trimmed(lblP.Caption()));
+  txtRpt.SetAccessibleName(Trimmed(lblEticheteP(3).Caption()));
+  lblUMr.SetAccessibleName(Trimmed(lblEticheteP(3).Caption()) + kUnit);
+  txtIpt.SetAccessibleName(lblEticheteP(4).Caption());
+  cboIpt.SetAccessibleName(lblEticheteP(4).Caption() + kUnit);
+  txtUpt.SetAccessibleName(lblEticheteP(5).Caption());
+  txtUMU.SetAccessibleName(lblEticheteP(5).Caption() + kUnit);
+  cmdClear.SetAccessibleName(cmdClear.Caption());
+  frm.SetAccessibleName(Trimmed(frm.Caption()));
+}
+
+}  // namespace zentavo
