@@ -1,0 +1,15 @@
+#include "fuzz_check.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zentavo::fuzz {
+
+void Fail(const std::string& what) {
+  std::fputs("Broken property: ", stderr);
+  std::fputs(what.c_str(), stderr);
+  std::fputs("\n", stderr);
+  std::abort();
+}
+
+}  // namespace zentavo::fuzz
