@@ -67,6 +67,8 @@ class Control {
   void SetBackColour(Colour colour) { backColour_ = colour; }
   std::optional<Font> OwnFont() const { return font_; }  // empty: the window's font
   void SetFont(Font font) { font_ = std::move(font); }
+  const std::string& AccessibleName() const { return accessibleName_; }  // for screen readers
+  void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
 
   void Watch(Watcher watcher) { watchers_.push_back(std::move(watcher)); }
 
