@@ -1,0 +1,12 @@
+// Prepares the application for the calculator's window: style, palette, fonts and resources.
+#pragma once
+
+class QApplication;
+
+namespace zentavo {
+
+// The layout is pixel-exact, so the look must not depend on the desktop's theme; Verdana is
+// replaced by DejaVu Sans where it is missing.
+void SetUpApplication(QApplication& app);
+
+}  // namespace zentavo

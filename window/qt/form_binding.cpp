@@ -1,0 +1,211 @@
+#include "form_binding.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "caret_placement.h"
+#include "qt_conversions.h"
+
+namespace zentavo {
+namespace {
+
+Qt::Alignment ToQtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Centre:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, std::optional<Colour> colour) {
+  if (!colour) return;
+  QPalette palette = widget.palette();
+  palette.setColor(role, ToQColor(*colour));
+  widget.setPalette(palette);
+}
+
+bool IsGeometry(Property property) {
+  return property == Property::Left || property == Property::Top || property == Property::Width ||
+         property == Property::Height;
+}
+
+}  // namespace
+
+FormBinding::FormBinding(frmZentavo& form, QWidget& window, QWidget& frame) : form_(form) {
+  for (Control* control : form.Controls()) {
+    switch (control->Kind()) {
+      case ControlKind::Window:
+        BindWindow(static_cast<Window&>(*control), window);
+        break;
+      case ControlKind::Frame:
+        BindFrame(static_cast<Frame&>(*control), frame);
+        break;
+      case ControlKind::TextBox:
+        BindTextBox(static_cast<TextBox&>(*control), frame);
+        break;
+      case ControlKind::ComboBox:
+        BindComboBox(static_cast<ComboBox&>(*control), frame);
+        break;
+      case ControlKind::Label:
+        BindLabel(static_cast<Label&>(*control), frame);
+        break;
+      case ControlKind::CommandButton:
+        BindButton(static_cast<CommandButton&>(*control), frame);
+        break;
+      case ControlKind::Shape:
+      case ControlKind::Line:
+        break;
+    }
+  }
+  SetTabOrder();
+}
+
+QWidget* FormBinding::WidgetFor(const Control& control) const {
+  auto found = widgets_.find(&control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+void FormBinding::BindWindow(Window& window, QWidget& widget) {
+  widgets_[&window] = &widget;
+  auto fixSize = [&window, &widget] {
+    widget.setFixedSize(Pixels(window.ClientWidth()), Pixels(window.ClientHeight()));
+  };
+  fixSize();
+  widget.setWindowTitle(ToQString(window.Caption()));
+  SetColour(widget, QPalette::Window, window.BackColour());
+  widget.setAutoFillBackground(true);
+  if (window.OwnFont()) widget.setFont(ToQFont(*window.OwnFont()));
+  window.Watch([&window, &widget, fixSize](Property property) {
+    if (property == Property::Width || property == Property::Height) fixSize();
+    if (property == Property::Caption) widget.setWindowTitle(ToQString(window.Caption()));
+  });
+}
+
+void FormBinding::BindFrame(Frame& frame, QWidget& widget) {
+  BindCommon(frame, widget);
+  SetColour(widget, QPalette::Window, frame.BackColour());
+  widget.setAutoFillBackground(true);
+  widget.setFocusPolicy(Qt::NoFocus);
+}
+
+void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<void()> place) {
+  widgets_[&control] = &widget;
+  widget.setObjectName(ToQString(control.QualifiedName()));
+  if (control.OwnFont()) widget.setFont(ToQFont(*control.OwnFont()));
+  if (!place) place = [&control, &widget] { widget.setGeometry(PixelRect(control)); };
+  place();
+  widget.setVisible(control.Visible());
+  control.Watch([&control, &widget, place](Property property) {
+    if (property == Property::Visible) widget.setVisible(control.Visible());
+    if (IsGeometry(property)) place();
+  });
+}
+
+QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
+  auto* edit = new QLineEdit(&frame);
+  BindCommon(box, *edit);
+  edit->setAlignment(ToQtAlignment(box.TextAlignment()));
+  edit->setMaxLength(box.MaxLength() > 0 ? static_cast<int>(box.MaxLength())
+                                         : std::numeric_limits<int>::max());
+  edit->setReadOnly(box.ReadOnly());
+  edit->setFocusPolicy(box.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+  SetColour(*edit, QPalette::Base, box.BackColour());
+  ShowText(box, *edit);
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &box, edit](const QString& text) {
+    editedByUser_ = &box;
+    form_.UserEditsText(box, text.toStdString());
+    editedByUser_ = nullptr;
+    ShowText(box, *edit);
+  });
+  box.Watch([this, &box, edit](Property property) {
+    if (property == Property::Text) ShowText(box, *edit);
+  });
+  return edit;
+}
+
+void FormBinding::ShowText(const TextBox& box, QLineEdit& edit) {
+  const QString text = ToQString(box.Text());
+  if (edit.text() == text) return;
+  if (editedByUser_ == &box) {
+    const TextSelection selection = SelectionAfterRewrite(edit.text(), edit.cursorPosition(), text);
+    edit.setText(text);
+    edit.setSelection(selection.start, selection.length);
+  } else {
+    edit.setText(text);
+    edit.setCursorPosition(0);
+  }
+}
+
+QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
+  auto* combo = new QComboBox(&frame);
+  BindCommon(box, *combo);
+  combo->setEditable(false);
+  for (int i = 0; i < box.ListCount(); ++i) combo->addItem(ToQString(box.List(i)));
+  combo->setCurrentIndex(box.ListIndex());
+  // activated comes only from the user: a pick in the list, an arrow key or a typed letter.
+  QObject::connect(combo, &QComboBox::activated, combo, [this, &box, combo](int entry) {
+    form_.UserPicks(box, entry);
+    combo->setCurrentIndex(box.ListIndex());
+  });
+  box.Watch([&box, combo](Property property) {
+    if (property == Property::Text) combo->setCurrentIndex(box.ListIndex());
+  });
+  return combo;
+}
+
+QLabel* FormBinding::BindLabel(Label& label, QWidget& frame) {
+  auto* widget = new QLabel(ToQString(label.Caption()), &frame);
+  widget->setTextFormat(Qt::PlainText);
+  widget->setAlignment(ToQtAlignment(label.CaptionAlignment()));
+  // Labels are drawn elements: the boxes lie above them.
+  widget->lower();
+  // Auto-size: the caption decides the size; the left and top edges stay where they are.
+  auto fit = [&label, widget] {
+    widget->adjustSize();
+    widget->move(Pixels(label.Left()), Pixels(label.Top()));
+  };
+  BindCommon(label, *widget, fit);
+  label.Watch([&label, widget, fit](Property property) {
+    if (property != Property::Caption) return;
+    widget->setText(ToQString(label.Caption()));
+    fit();
+  });
+  return widget;
+}
+
+QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
+  auto* widget = new QPushButton(&frame);
+  BindCommon(button, *widget);
+  widget->setAutoDefault(false);
+  widget->setText(ToQString(button.Caption()));
+  SetColour(*widget, QPalette::Button, button.BackColour());
+  QObject::connect(widget, &QPushButton::clicked, widget,
+                   [this, &button] { form_.UserClicks(button); });
+  button.Watch([&button, widget](Property property) {
+    if (property == Property::Caption) widget->setText(ToQString(button.Caption()));
+  });
+  return widget;
+}
+
+void FormBinding::SetTabOrder() {
+  std::vector<std::pair<int, QWidget*>> order;
+  for (Control* control : form_.Controls()) {
+    QWidget* widget = WidgetFor(*control);
+    if (widget != nullptr && control->TabIndex() && widget->focusPolicy() != Qt::NoFocus)
+      order.emplace_back(*control->TabIndex(), widget);
+  }
+  std::sort(order.begin(), order.end());
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+}  // namespace zentavo

@@ -1,0 +1,30 @@
+#include "qt_conversions.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace zentavo {
+
+QRect PixelRect(const Control& control) {
+  return {Pixels(control.Left()), Pixels(control.Top()), Pixels(control.Width()),
+          Pixels(control.Height())};
+}
+
+QColor ToQColor(Colour colour) {
+  return {colour.red, colour.green, colour.blue};
+}
+
+QFont ToQFont(const Font& font) {
+  constexpr double kTwipsPerPoint = 20;
+  QFont qfont(ToQString(font.family));
+  qfont.setPixelSize(static_cast<int>(std::lround(font.points * kTwipsPerPoint / kTwipsPerPixel)));
+  qfont.setBold(font.bold);
+  return qfont;
+}
+
+NumberFormat SystemNumberFormat() {
+  const QLocale locale = QLocale::system();
+  return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+}  // namespace zentavo
