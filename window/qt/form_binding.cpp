@@ -81,6 +81,7 @@ void FormBinding::BindWindow(Window& window, QWidget& widget) {
   };
   fixSize();
   widget.setWindowTitle(ToQString(window.Caption()));
+  widget.setAccessibleName(ToQString(window.AccessibleName()));
   SetColour(widget, QPalette::Window, window.BackColour());
   widget.setAutoFillBackground(true);
   if (window.OwnFont()) widget.setFont(ToQFont(*window.OwnFont()));
@@ -100,6 +101,7 @@ void FormBinding::BindFrame(Frame& frame, QWidget& widget) {
 void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<void()> place) {
   widgets_[&control] = &widget;
   widget.setObjectName(ToQString(control.QualifiedName()));
+  widget.setAccessibleName(ToQString(control.AccessibleName()));
   if (control.OwnFont()) widget.setFont(ToQFont(*control.OwnFont()));
   if (!place) place = [&control, &widget] { widget.setGeometry(PixelRect(control)); };
   place();

@@ -2,16 +2,30 @@
 
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 #include "qt_conversions.h"
 
 namespace zentavo {
 namespace {
 
-// A shape's border lies inside its bounds, so a wire loop of width W spans exactly W pixels.
-QRectF InsideBorder(const QRect& bounds, int borderWidth) {
-  const double half = borderWidth / 2.0;
-  return QRectF(bounds).adjusted(half, half, -half, -half);
+// The pixels of a straight line: a line on pixel row r covers rows r to r + width - 1 and runs
+// width - 1 pixels past its far end, so that the shared side of two stacked wire loops is one
+// wire, and corners close.
+QRect LineBand(QPoint from, QPoint to, int width) {
+  const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
+  const QPoint bottomRight(std::max(from.x(), to.x()) + width - 1,
+                           std::max(from.y(), to.y()) + width - 1);
+  return {topLeft, bottomRight};
+}
+
+void DrawLine(QPainter& painter, QPoint from, QPoint to, int width, const QColor& colour) {
+  if (from.x() == to.x() || from.y() == to.y()) {
+    painter.fillRect(LineBand(from, to, width), colour);
+    return;
+  }
+  painter.setPen(QPen(colour, width));
+  painter.drawLine(from, to);
 }
 
 }  // namespace
@@ -37,28 +51,30 @@ void SchematicFrame::paintEvent(QPaintEvent* event) {
 
   for (const zentavo::Shape* shape : shapes_) {
     if (!shape->Visible()) continue;
-    QPen pen(windowText, shape->BorderWidth());
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(shape->FilledBlack() ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
-    const QRectF outline = InsideBorder(PixelRect(*shape), shape->BorderWidth());
-    // Wires stay sharp-edged; only the round dots are smoothed.
-    const bool circle = shape->Form() == ShapeForm::Circle;
-    painter.setRenderHint(QPainter::Antialiasing, circle);
-    if (circle) {
-      painter.drawEllipse(outline);
-    } else {
-      painter.drawRect(outline);
+    const QRect bounds = PixelRect(*shape);
+    const int border = shape->BorderWidth();
+    if (shape->Form() == ShapeForm::Circle) {
+      // Only the round dots are smoothed; wires stay sharp-edged.
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      painter.setPen(QPen(windowText, border));
+      painter.setBrush(shape->FilledBlack() ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+      const double half = border / 2.0;
+      painter.drawEllipse(QRectF(bounds).adjusted(half, half, -half, -half));
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      continue;
     }
+    if (shape->FilledBlack()) painter.fillRect(bounds, Qt::black);
+    const QPoint a = bounds.topLeft(), b = bounds.topRight(), c = bounds.bottomRight(),
+                 d = bounds.bottomLeft();
+    for (auto [from, to] : {std::pair{a, b}, {d, c}, {a, d}, {b, c}})
+      DrawLine(painter, from, to, border, windowText);
   }
 
-  painter.setRenderHint(QPainter::Antialiasing, false);
   for (const zentavo::Line* line : lines_) {
     if (!line->Visible()) continue;
     const QColor colour = line->LineColour() ? ToQColor(*line->LineColour()) : windowText;
-    painter.setPen(QPen(colour, line->BorderWidth(), Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(QPoint(Pixels(line->X1()), Pixels(line->Y1())),
-                     QPoint(Pixels(line->X2()), Pixels(line->Y2())));
+    DrawLine(painter, QPoint(Pixels(line->X1()), Pixels(line->Y1())),
+             QPoint(Pixels(line->X2()), Pixels(line->Y2())), line->BorderWidth(), colour);
   }
 }
 
