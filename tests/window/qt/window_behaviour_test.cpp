@@ -1,0 +1,449 @@
+#include <QAbstractItemView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+
+#include "window_fixture.h"
+
+namespace zentavo {
+namespace {
+
+using testing_support::WindowTest;
+
+TEST_F(WindowTest, OpensAsAFixedWindowWithFocusInTheCountList) {
+  EXPECT_EQ(window->windowTitle(), " Zentavo ");
+  EXPECT_EQ(window->size(), QSize(689, 218));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  const Qt::WindowFlags flags = window->windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(QApplication::focusWidget(), Combo(Form().cboRezP));
+
+  EXPECT_EQ(Shown(Form().cboRezP), "2");
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(Shown(Form().txtRp(i)), "0");
+    EXPECT_EQ(Shown(Form().cboRp(i)), "Ohm");
+    EXPECT_EQ(Edit(Form().txtRp(i))->isVisible(), i < 2);
+    EXPECT_EQ(Combo(Form().cboRp(i))->isVisible(), i < 2);
+    EXPECT_EQ(Edit(Form().txtIp(i))->isVisible(), i < 2);
+  }
+  EXPECT_EQ(Shown(Form().txtIpt), "0");
+  EXPECT_EQ(Shown(Form().cboIpt), "A");
+  EXPECT_EQ(Shown(Form().txtUpt), "0");
+  EXPECT_EQ(Shown(Form().txtUMU), "");
+  EXPECT_FALSE(Edit(Form().txtRpt)->isVisible());
+  EXPECT_FALSE(Widget(Form().lblUMr)->isVisible());
+  EXPECT_FALSE(Widget(Form().lblEticheteP(3))->isVisible());
+}
+
+TEST_F(WindowTest, NamesEveryWidgetForScreenReaders) {
+  int named = 0;
+  for (const Control* control : Form().Controls()) {
+    const QWidget* widget = Widget(*control);
+    if (widget == nullptr || control->AccessibleName().empty()) continue;
+    EXPECT_EQ(widget->accessibleName().toStdString(), control->AccessibleName());
+    ++named;
+  }
+  EXPECT_EQ(Edit(Form().txtRp(1))->accessibleName(), "Rezistenta 2");
+  EXPECT_GE(named, 31);
+}
+
+TEST_F(WindowTest, IsCentredOnTheScreen) {
+  const QRect screen = window->screen()->availableGeometry();
+  const QPoint origin = window->pos();  // the outer top-left corner
+  EXPECT_LE(std::abs(2 * origin.x() + window->width() - 2 * screen.x() - screen.width()), 1);
+  EXPECT_LE(std::abs(2 * origin.y() + window->height() - 2 * screen.y() - screen.height()), 1);
+}
+
+TEST_F(WindowTest, CarriesTheCardIcon) {
+  const QImage icon(":/icons/zentavo.xpm");
+  ASSERT_EQ(icon.size(), QSize(32, 32));
+  QSet<QRgb> colours;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
+  EXPECT_LE(colours.size(), 16);
+  EXPECT_FALSE(window->windowIcon().isNull());
+  EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+            icon.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(WindowTest, UsesTheDesignFontsOrTheirSubstitute) {
+  struct Row {
+    const Control* control;
+    int pixels;
+    bool bold;
+  };
+  const Row rows[] = {
+      {&Form().txtRp(0), 13, false},        {&Form().cboRezP, 13, false},
+      {&Form().cmdClear, 13, false},        {&Form().lblP, 13, false},
+      {&Form().lblEticheteP(0), 11, false}, {&Form().lblEticheteP(5), 11, false},
+      {&Form().lblTarvik, 16, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.control->QualifiedName());
+    const QFontInfo font(Widget(*row.control)->font());
+    EXPECT_TRUE(font.family() == "Verdana" || font.family() == "DejaVu Sans")
+        << font.family().toStdString();
+    EXPECT_EQ(font.pixelSize(), row.pixels);
+    EXPECT_EQ(font.bold(), row.bold);
+  }
+}
+
+// One edit of a resistor field, from a known text and caret, and what the field shows after it.
+struct EditCase {
+  const char* name;
+  QString before;
+  int selectionStart, selectionLength;
+  QString keys;    // typed key by key
+  QString pasted;  // or pasted in one edit
+  QString after;
+  int caret;
+  QString selected;
+};
+
+class ValueFieldEdit : public WindowTest, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(ValueFieldEdit, ShowsTheCorrectedTextWithTheCaretWhereTypingGoesOn) {
+  const EditCase& c = GetParam();
+  const TextBox& box = Form().txtRp(0);
+  QLineEdit* edit = Edit(box);
+  PasteOver(box, c.before);
+  ASSERT_EQ(Shown(box), c.before);
+  edit->setSelection(c.selectionStart, c.selectionLength);
+  if (c.pasted.isEmpty()) {
+    for (QChar key : c.keys) {
+      if (key == '\b') {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+      } else {
+        QTest::keyClicks(edit, QString(key));
+      }
+    }
+  } else {
+    QGuiApplication::clipboard()->setText(c.pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  }
+  EXPECT_EQ(Shown(box), c.after);
+  EXPECT_EQ(Form().txtRp(0).Text(), c.after.toStdString());
+  EXPECT_EQ(edit->cursorPosition(), c.caret);
+  EXPECT_EQ(edit->selectedText(), c.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corrections, ValueFieldEdit,
+    ::testing::Values(EditCase{"MinusTypedOverTheText", "0", 0, 1, "-5", "", "5", 1, ""},
+                      EditCase{"MinusTypedInFrontOfANumber", "5", 0, 0, "-", "", "5", 0, ""},
+                      EditCase{"NegativeNumberPasted", "0", 0, 1, "", "-47", "47", 2, ""},
+                      EditCase{"WholeTextDeleted", "12", 0, 2, "\b", "", "0", 1, "0"},
+                      EditCase{"LetterTyped", "12", 2, 0, "a", "", "0", 1, "0"},
+                      EditCase{"DigitAfterACorrectedZero", "12", 0, 2, "\b7", "", "7", 1, ""},
+                      EditCase{"SeventhCharacterRefused", "0", 0, 1, "1234567", "", "123456", 6,
+                               ""},
+                      EditCase{"ZeroKept", "12", 0, 2, "0", "", "0", 1, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, TypedValuesShowTheirResultsAndALetterClearsThem) {
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtRp(1), "100");
+  TypeOver(Form().txtIpt, "1");
+  EXPECT_TRUE(Edit(Form().txtRpt)->isVisible());
+  EXPECT_EQ(Shown(Form().txtRpt), "50");
+  EXPECT_EQ(Shown(Form().lblUMr), "Ohm");
+  EXPECT_EQ(Shown(Form().txtUpt), "50");
+  EXPECT_EQ(Shown(Form().txtUMU), "V");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Shown(Form().txtPp(i)), "25");
+    EXPECT_EQ(Shown(Form().txtUMW(i)), "W");
+    EXPECT_EQ(Shown(Form().txtIp(i)), "500");
+    EXPECT_EQ(Shown(Form().txtUMI(i)), "mA");
+  }
+
+  QLineEdit* first = Edit(Form().txtRp(0));
+  first->setFocus();
+  first->end(false);
+  QTest::keyClicks(first, "x");
+  EXPECT_EQ(Shown(Form().txtRp(0)), "0");
+  EXPECT_EQ(Shown(Form().txtRpt), "0");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Shown(Form().txtPp(i)), "");
+    EXPECT_EQ(Shown(Form().txtUMI(i)), "");
+  }
+  EXPECT_TRUE(recorded.failures.empty());
+}
+
+// Each way a user chooses a unit in a closed or open list; every one recalculates.
+TEST_F(WindowTest, EveryWayOfPickingAUnitRecalculates) {
+  struct Row {
+    const char* how;
+    int row;
+    std::function<void(QComboBox*)> choose;
+    QString unit;
+    QString total;
+  };
+  const std::vector<Row> rows = {
+      {"entry clicked in the open list", 0, [this](QComboBox*) { PickInList(Form().cboRp(0), 1); },
+       "kOhm", "0.999"},
+      {"arrow key on the closed list", 1,
+       [](QComboBox* combo) { QTest::keyClick(combo, Qt::Key_Down); }, "kOhm", "0.999"},
+      {"letter typed on the closed list", 0, [](QComboBox* combo) { QTest::keyClicks(combo, "M"); },
+       "MOhm", "1"},
+      {"letter of no entry typed", 0, [](QComboBox* combo) { QTest::keyClicks(combo, "x"); }, "Ohm",
+       "0.5"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.how);
+    QTest::mouseClick(Widget(Form().cmdClear), Qt::LeftButton);
+    TypeOver(Form().txtRp(0), "1");
+    TypeOver(Form().txtRp(1), "1");
+    ASSERT_EQ(Shown(Form().txtRpt), "0.5");
+    QComboBox* combo = Combo(Form().cboRp(row.row));
+    combo->setFocus();
+    row.choose(combo);
+    EXPECT_EQ(Shown(Form().cboRp(row.row)), row.unit);
+    EXPECT_EQ(Form().cboRp(row.row).Text(), row.unit.toStdString());
+    EXPECT_EQ(Shown(Form().txtRpt), row.total);
+    EXPECT_FALSE(combo->isEditable());
+  }
+}
+
+TEST_F(WindowTest, CountChangesShowRowsAndResizeTheWindowKeepingHiddenTexts) {
+  struct Row {
+    int entry;
+    int rowsShown;
+    int windowHeight, frameHeight, voltageTop, buttonTop;
+  };
+  const Row rows[] = {
+      {1, 3, 266, 252, 220, 216},
+      {2, 4, 314, 300, 268, 264},
+      {0, 2, 218, 204, 172, 168},
+      {2, 4, 314, 300, 268, 264},
+  };
+  bool typed = false;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.entry);
+    PickInList(Form().cboRezP, row.entry);
+    EXPECT_EQ(window->size(), QSize(689, row.windowHeight));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(Widget(Form().fraParalel)->height(), row.frameHeight);
+    EXPECT_EQ(Widget(Form().txtUpt)->y(), row.voltageTop);
+    EXPECT_EQ(Widget(Form().txtUMU)->y(), row.voltageTop);
+    EXPECT_EQ(Widget(Form().cmdClear)->y(), row.buttonTop);
+    for (int i = 0; i < 4; ++i) {
+      for (const Control* control : std::initializer_list<const Control*>{
+               &Form().txtRp(i), &Form().cboRp(i), &Form().txtPp(i), &Form().txtUMW(i),
+               &Form().txtIp(i), &Form().txtUMI(i)})
+        EXPECT_EQ(Widget(*control)->isVisible(), i < row.rowsShown) << control->QualifiedName();
+    }
+    if (!typed) {
+      TypeOver(Form().txtRp(2), "33");
+      typed = true;
+    }
+    EXPECT_EQ(Shown(Form().txtRp(2)), "33");
+  }
+}
+
+TEST_F(WindowTest, ClearButtonResetsEveryInputAndKeepsTheCount) {
+  PickInList(Form().cboRezP, 1);
+  for (int i = 0; i < 3; ++i) {
+    TypeOver(Form().txtRp(i), "47");
+    PickInList(Form().cboRp(i), 2);
+  }
+  TypeOver(Form().txtIpt, "3");
+  PickInList(Form().cboIpt, 1);
+  ASSERT_EQ(Shown(Form().txtUMU), "kV");
+
+  QTest::mouseClick(Widget(Form().cmdClear), Qt::LeftButton);
+
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(Shown(Form().txtRp(i)), "0");
+    EXPECT_EQ(Shown(Form().cboRp(i)), "Ohm");
+  }
+  EXPECT_EQ(Shown(Form().txtIpt), "0");
+  EXPECT_EQ(Shown(Form().cboIpt), "A");
+  EXPECT_EQ(Shown(Form().txtUpt), "0");
+  EXPECT_EQ(Shown(Form().txtUMU), "V");
+  EXPECT_EQ(Shown(Form().cboRezP), "3");
+  EXPECT_FALSE(Edit(Form().txtRpt)->isVisible());
+}
+
+TEST_F(WindowTest, EscFromAnyControlEndsTheProgram) {
+  struct Row {
+    const char* where;
+    std::function<QWidget*()> focus;
+  };
+  const std::vector<Row> rows = {
+      {"resistor field", [this] { return Edit(Form().txtRp(1)); }},
+      {"current field", [this] { return Edit(Form().txtIpt); }},
+      {"read-only result box", [this] { return Edit(Form().txtUpt); }},
+      {"closed count list", [this] { return Combo(Form().cboRezP); }},
+      {"button", [this] { return Widget(Form().cmdClear); }},
+      {"open unit list",
+       [this]() -> QWidget* {
+         QComboBox* combo = Combo(Form().cboIpt);
+         combo->showPopup();
+         return combo->view();
+       }},
+  };
+  int expected = 0;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.where);
+    QWidget* target = row.focus();
+    target->setFocus();
+    const QString before = Shown(Form().txtRp(1));
+    QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_EQ(recorded.endings, ++expected);
+    EXPECT_EQ(Shown(Form().txtRp(1)), before);
+  }
+  // The open list never saw the Esc, or it would have closed.
+  EXPECT_TRUE(Combo(Form().cboIpt)->view()->isVisible());
+  Combo(Form().cboIpt)->hidePopup();
+}
+
+TEST_F(WindowTest, OtherKeysGoOnToTheirControl) {
+  QLineEdit* edit = Edit(Form().txtRp(0));
+  edit->setFocus();
+  edit->end(false);
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClicks(edit, "8");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, "9");
+  EXPECT_EQ(Shown(Form().txtRp(0)), "09");
+  EXPECT_EQ(recorded.endings, 0);
+}
+
+// Runs the application's event loop until the program ends, or fails after a while.
+int RunUntilTheProgramEnds(std::function<void()> action) {
+  QTimer::singleShot(0, qApp, std::move(action));
+  QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+  return QApplication::exec();
+}
+
+TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
+  EXPECT_EQ(RunUntilTheProgramEnds([this] { window->close(); }), 0);
+  EXPECT_EQ(recorded.endings, 0);
+}
+
+class RealEnding : public WindowTest {
+ protected:
+  RealEnding() : WindowTest(Hooks::RealEnding) {}
+};
+
+TEST_F(RealEnding, EscLeavesTheEventLoopWithStatusZero) {
+  QLineEdit* edit = Edit(Form().txtRp(0));
+  edit->setFocus();
+  EXPECT_EQ(RunUntilTheProgramEnds([edit] { QTest::keyClick(edit, Qt::Key_Escape); }), 0);
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(WindowTest, TabVisitsTheInputsInOrderAndSkipsResultsAndHiddenRows) {
+  struct Row {
+    int countEntry;
+    std::vector<QString> order;
+  };
+  const Row rows[] = {
+      {0,
+       {"txtRp(0)", "cboRp(0)", "txtRp(1)", "cboRp(1)", "txtIpt", "cboIpt", "cmdClear", "cboRezP"}},
+      {2,
+       {"txtRp(0)", "cboRp(0)", "txtRp(1)", "cboRp(1)", "txtRp(2)", "cboRp(2)", "txtRp(3)",
+        "cboRp(3)", "txtIpt", "cboIpt", "cmdClear", "cboRezP"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.countEntry);
+    PickInList(Form().cboRezP, row.countEntry);
+    Combo(Form().cboRezP)->setFocus();
+    std::vector<QString> visited;
+    for (std::size_t i = 0; i < row.order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, row.order);
+  }
+}
+
+TEST_F(WindowTest, ResultBoxesRefuseEditsButTakeAClickAndCopy) {
+  QLineEdit* result = Edit(Form().txtUpt);
+  QTest::mouseClick(result, Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), result);
+  QTest::keyClicks(result, "9");
+  QTest::keyClick(result, Qt::Key_Backspace);
+  QTest::keyClick(result, Qt::Key_Delete);
+  QGuiApplication::clipboard()->setText("123");
+  QTest::keyClick(result, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Shown(Form().txtUpt), "0");
+  result->selectAll();
+  QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "0");
+}
+
+TEST_F(WindowTest, TotalResistanceUnitWidensToTheRight) {
+  QWidget* unit = Widget(Form().lblUMr);
+  TypeOver(Form().txtRp(0), "1");
+  TypeOver(Form().txtRp(1), "1");
+  ASSERT_EQ(Shown(Form().lblUMr), "Ohm");
+  const QRect ohm = unit->geometry();
+  struct Row {
+    QString value;
+    int unitEntry;
+    QString caption;
+  };
+  const Row rows[] = {{"2000", 0, "kOhm"}, {"2000", 1, "MOhm"}};
+  for (const Row& row : rows) {
+    TypeOver(Form().txtRp(0), row.value);
+    TypeOver(Form().txtRp(1), row.value);
+    PickInList(Form().cboRp(0), row.unitEntry);
+    PickInList(Form().cboRp(1), row.unitEntry);
+    EXPECT_EQ(Shown(Form().lblUMr), row.caption);
+    EXPECT_EQ(unit->geometry().topLeft(), ohm.topLeft());
+    EXPECT_GT(unit->width(), ohm.width());
+    EXPECT_GE(unit->width(), unit->fontMetrics().horizontalAdvance(row.caption));
+  }
+}
+
+TEST_F(WindowTest, AnOverflowingCurrentIsReportedAndTheWindowGoesOn) {
+  TypeOver(Form().txtRp(0), "1");
+  TypeOver(Form().txtRp(1), "1");
+  PasteOver(Form().txtIpt, "1e308");
+  ASSERT_EQ(recorded.failures.size(), 1u);
+  EXPECT_NE(recorded.failures[0].find("Depășire"), std::string::npos) << recorded.failures[0];
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Shown(Form().txtIpt), "1e308");
+
+  TypeOver(Form().txtIpt, "2");
+  EXPECT_EQ(Shown(Form().txtUpt), "1");
+  EXPECT_EQ(Shown(Form().txtUMU), "V");
+  EXPECT_EQ(recorded.failures.size(), 1u);
+}
+
+class DefaultFailureBox : public WindowTest {
+ protected:
+  DefaultFailureBox() : WindowTest(Hooks::RealFailureBox) {}
+};
+
+TEST_F(DefaultFailureBox, IsARomanianMessageBoxThatLeavesTheWindowRunning) {
+  TypeOver(Form().txtRp(0), "1");
+  TypeOver(Form().txtRp(1), "1");
+  PasteOver(Form().txtIpt, "1e308");
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+  EXPECT_EQ(box->windowTitle(), " Zentavo ");
+  EXPECT_EQ(box->icon(), QMessageBox::Critical);
+  EXPECT_TRUE(box->text().contains("Depășire")) << box->text().toStdString();
+
+  QPointer<QMessageBox> open(box);
+  QTest::keyClick(box, Qt::Key_Escape);
+  QTest::qWait(0);
+  EXPECT_TRUE(open.isNull() || !open->isVisible());
+  EXPECT_EQ(recorded.endings, 0);
+
+  TypeOver(Form().txtIpt, "2");
+  EXPECT_EQ(Shown(Form().txtUpt), "1");
+}
+
+}  // namespace
+}  // namespace zentavo

@@ -1,0 +1,109 @@
+// A shown calculator window whose failure and ending hooks record instead of acting, with
+// helpers that drive its real widgets the way a user does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "zentavo_window.h"
+
+// Lets GoogleTest print Qt's strings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace zentavo::testing_support {
+
+struct Recorded {
+  std::vector<std::string> failures;
+  int endings = 0;
+};
+
+inline WindowHooks RecordingHooks(Recorded& recorded) {
+  return {[&recorded](const std::string& message) { recorded.failures.push_back(message); },
+          [&recorded] { ++recorded.endings; }};
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  enum class Hooks { Recording, RealFailureBox, RealEnding };
+
+  explicit WindowTest(Hooks kind = Hooks::Recording) {
+    WindowHooks hooks = RecordingHooks(recorded);
+    if (kind == Hooks::RealFailureBox) hooks.showFailure = nullptr;
+    if (kind == Hooks::RealEnding) hooks.endProgram = nullptr;
+    window = std::make_unique<ZentavoWindow>(std::move(hooks));
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  frmZentavo& Form() { return window->Form(); }
+
+  QLineEdit* Edit(const TextBox& box) {
+    auto* edit = qobject_cast<QLineEdit*>(window->WidgetFor(box));
+    EXPECT_NE(edit, nullptr) << box.QualifiedName();
+    return edit;
+  }
+  QComboBox* Combo(const ComboBox& box) {
+    auto* combo = qobject_cast<QComboBox*>(window->WidgetFor(box));
+    EXPECT_NE(combo, nullptr) << box.QualifiedName();
+    return combo;
+  }
+  QWidget* Widget(const Control& control) { return window->WidgetFor(control); }
+
+  // Replaces the whole text of a box by typing, key by key.
+  void TypeOver(const TextBox& box, const QString& keys) {
+    QLineEdit* edit = Edit(box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, keys);
+  }
+
+  // Replaces the whole text of a box by pasting it in one edit.
+  void PasteOver(const TextBox& box, const QString& text) {
+    QLineEdit* edit = Edit(box);
+    edit->setFocus();
+    edit->selectAll();
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  }
+
+  // Opens the drop-down list and clicks the entry, as a user does with the mouse.
+  void PickInList(const ComboBox& box, int entry) {
+    QComboBox* combo = Combo(box);
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QRect row = view->visualRect(view->model()->index(entry, 0));
+    const QPoint item(view->viewport()->width() / 2, row.center().y());
+    // The list ignores a release that comes too soon after opening unless the mouse moved.
+    QTest::mouseMove(view->viewport(), item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
+    EXPECT_FALSE(view->isVisible());
+  }
+
+  QString Shown(const TextBox& box) { return Edit(box)->text(); }
+  QString Shown(const ComboBox& box) { return Combo(box)->currentText(); }
+  QString Shown(const Label& label) {
+    auto* widget = qobject_cast<QLabel*>(window->WidgetFor(label));
+    return widget ? widget->text() : QString();
+  }
+
+  Recorded recorded;
+  std::unique_ptr<ZentavoWindow> window;
+};
+
+}  // namespace zentavo::testing_support
