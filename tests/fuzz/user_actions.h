@@ -1,0 +1,26 @@
+// Turns fuzz bytes into the actions a user can take on the calculator's window: typing, pasting
+// or deleting in any text box, picking any list entry, clicking the clear button, pressing a key.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "byte_reader.h"
+#include "frm_zentavo.h"
+
+namespace zentavo::fuzz {
+
+struct UserAction {
+  enum class Kind { Edit, Pick, ClickClear, PressKey };
+  Kind kind = Kind::PressKey;
+  TextBox* box = nullptr;  // Edit: the box and its whole text after the edit
+  std::string newText;
+  ComboBox* list = nullptr;  // Pick: the list and the entry's index, which may lie outside it
+  int entry = 0;
+  std::int16_t key = 0;  // PressKey: the character code
+  std::string description;
+};
+
+UserAction DecodeAction(ByteReader& in, frmZentavo& form);
+
+}  // namespace zentavo::fuzz
