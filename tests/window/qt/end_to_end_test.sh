@@ -31,7 +31,7 @@ start() {
   "$@" "$program" &
   pid=$!
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^ Zentavo $' 2>/dev/null | head -n 1) || true
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || fail "the program ended before it showed its window"
