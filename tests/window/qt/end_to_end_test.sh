@@ -9,7 +9,7 @@ mkdir -p "$shots"
 
 if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
   export ZENTAVO_ON_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 
 export XDG_RUNTIME_DIR
