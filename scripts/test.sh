@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test: the default build, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake --preset default -DBUILD_TESTING=ON -DZENTAVO_BENCHMARKS=ON >/dev/null
-cmake --build --preset default
-ctest --preset default
+
+for preset in default sanitize; do
+  echo "== $preset build"
+  cmake --preset "$preset" -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
