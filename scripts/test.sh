@@ -8,7 +8,10 @@ scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 for preset in default sanitize; do
   echo "== $preset build"
-  cmake --preset "$preset" -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON >/dev/null
+  benchmarks=ON
+  [ "$preset" = sanitize ] && benchmarks=OFF
+  cmake --preset "$preset" -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON -DZENTAVO_BENCHMARKS=$benchmarks \
+    >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
