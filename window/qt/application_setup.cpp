@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -14,6 +15,8 @@ namespace zentavo {
 
 void SetUpApplication(QApplication& app) {
   RegisterResources();
+  // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
+  QGuiApplication::setDesktopFileName("ro.tarvik.Zentavo");
   if (QStyle* fusion = QStyleFactory::create("Fusion")) {
     app.setStyle(fusion);
     app.setPalette(fusion->standardPalette());
