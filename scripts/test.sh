@@ -15,3 +15,4 @@ for preset in default sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+scripts/package_check.sh
