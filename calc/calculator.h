@@ -7,6 +7,8 @@
 
 namespace zentavo {
 
+struct Band;
+
 class Calculator {
  public:
   Calculator(CircuitControls& controls, const NumberFormat& format)
@@ -26,6 +28,10 @@ class Calculator {
   std::string Text(double x) const { return DoubleToText(x, format_); }
   std::string Rounded(double x) const { return Text(RoundHalfEven(x, 3)); }
   void ShowTotalRow(bool visible);
+  // Scales rows 0 to count - 1 of a value column with the band ladder, rounding every number.
+  template <std::size_t N>
+  void ScaleRows(ControlArray<TextBox, kResistorRows>& values,
+                 ControlArray<TextBox, kResistorRows>& units, const Band (&bands)[N]);
 
   CircuitControls& c_;
   const NumberFormat& format_;

@@ -4,15 +4,16 @@
 #include "checked_math.h"
 
 namespace zentavo {
-namespace {
 
-// One rung of a band ladder: values below `below` are multiplied by `factor` (applied as one or
-// two steps of 1000) and shown with `unit`.
+// One rung of a band ladder: a value below `below` is shifted by `steps` powers of 1000, each
+// step one operation on doubles, and shown with `unit`.
 struct Band {
   double below;
   int steps;  // powers of 1000: positive multiplies, negative divides
   const char* unit;
 };
+
+namespace {
 
 constexpr double kUnbounded = 0;  // marks the top band, which has no upper threshold
 
@@ -62,24 +63,23 @@ void Calculator::ScaleVoltage() {
 }
 
 void Calculator::ScalePowers() {
-  int count = Count();
-  for (int i = 1; i <= count; ++i) {
-    TextBox& value = c_.txtPp(i - 1);
-    double v = Number(value);
-    const Band& band = PickBand(kPowerBands, v);
-    value.SetText(Rounded(Shift(v, band.steps)));
-    c_.txtUMW(i - 1).SetText(band.unit);
-  }
+  ScaleRows(c_.txtPp, c_.txtUMW, kPowerBands);
 }
 
 void Calculator::ScaleCurrents() {
+  ScaleRows(c_.txtIp, c_.txtUMI, kCurrentBands);
+}
+
+template <std::size_t N>
+void Calculator::ScaleRows(ControlArray<TextBox, kResistorRows>& values,
+                           ControlArray<TextBox, kResistorRows>& units, const Band (&bands)[N]) {
   int count = Count();
   for (int i = 1; i <= count; ++i) {
-    TextBox& value = c_.txtIp(i - 1);
+    TextBox& value = values(i - 1);
     double v = Number(value);
-    const Band& band = PickBand(kCurrentBands, v);
+    const Band& band = PickBand(bands, v);
     value.SetText(Rounded(Shift(v, band.steps)));
-    c_.txtUMI(i - 1).SetText(band.unit);
+    units(i - 1).SetText(band.unit);
   }
 }
 
