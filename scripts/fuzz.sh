@@ -3,10 +3,13 @@
 #   scripts/fuzz.sh conversions|form SECONDS
 # Builds with clang, AddressSanitizer and UndefinedBehaviorSanitizer in build/fuzz. It starts from
 # the committed corpus and keeps what it finds in build/fuzz/corpus/TARGET (the committed corpus
-# is never written), and a failing input in build/fuzz/artifacts/TARGET/.
+# is not written), and a failing input in build/fuzz/artifacts/TARGET/.
+#   scripts/fuzz.sh conversions|form merge
+# adds to the committed corpus the inputs found so far that reach code it does not (edges only,
+# not hit counts, which keeps the corpus small).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-usage="usage: scripts/fuzz.sh conversions|form SECONDS"
+usage="usage: scripts/fuzz.sh conversions|form SECONDS|merge"
 target=${1:?$usage}
 seconds=${2:?$usage}
 case "$target" in conversions | form) ;; *) echo "$usage" >&2; exit 2 ;; esac
@@ -21,5 +24,9 @@ cmake --build build/fuzz -j2 --target "${target}_fuzz"
 work=build/fuzz/corpus/$target
 artifacts=build/fuzz/artifacts/$target
 mkdir -p "$work" "$artifacts"
-exec "build/fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
+fuzzer=build/fuzz/tests/fuzz/${target}_fuzz
+if [ "$seconds" = merge ]; then
+  exec "$fuzzer" -merge=1 -use_counters=0 "tests/fuzz/corpus/$target" "$work"
+fi
+exec "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
   -artifact_prefix="$artifacts/" "$work" "tests/fuzz/corpus/$target"
