@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "accessible_list.h"
+
 // Q_INIT_RESOURCE cannot stand inside a namespace.
 static void RegisterResources() {
   Q_INIT_RESOURCE(zentavo);
@@ -22,6 +24,7 @@ void SetUpApplication(QApplication& app) {
     app.setPalette(fusion->standardPalette());
   }
   QFont::insertSubstitution("Verdana", "DejaVu Sans");
+  AccessibleList::InstallFactory();
 }
 
 }  // namespace zentavo

@@ -1,4 +1,5 @@
-// Prepares the application for the calculator's window: style, palette, fonts and resources.
+// Prepares the application for the calculator's window: style, palette, fonts, resources, the
+// desktop entry it belongs to and what screen readers are told about its lists.
 #pragma once
 
 class QApplication;
