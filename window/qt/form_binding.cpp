@@ -187,7 +187,8 @@ QLabel* FormBinding::BindLabel(Label& label, QWidget& frame) {
 QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
   auto* widget = new QPushButton(&frame);
   BindCommon(button, *widget);
-  widget->setAutoDefault(false);
+  // Enter presses the button that has the focus, as Space does.
+  widget->setAutoDefault(true);
   widget->setText(ToQString(button.Caption()));
   SetColour(*widget, QPalette::Button, button.BackColour());
   QObject::connect(widget, &QPushButton::clicked, widget,

@@ -1,0 +1,163 @@
+// The calculator used with the keyboard alone, every key sent to whatever has the focus: Tab and
+// Shift+Tab move in the design order, arrow keys, Home, End and typed characters choose list
+// entries, digits fill the boxes, and Space or Enter press the button.
+#include <functional>
+
+#include "window_fixture.h"
+
+namespace zentavo {
+namespace {
+
+using testing_support::WindowTest;
+
+class KeyboardOnly : public WindowTest {
+ protected:
+  static QWidget* Focus() { return QApplication::focusWidget(); }
+  static QString FocusName() { return Focus() != nullptr ? Focus()->objectName() : QString(); }
+  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(Focus(), key, modifiers);
+  }
+  static void Type(const QString& keys) { QTest::keyClicks(Focus(), keys); }
+
+  // Presses Tab and expects the focus to arrive at `control`.
+  static void TabTo(const QString& control) {
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(FocusName(), control);
+  }
+
+  // Opens the focused list with F4, moves in it with the arrow keys and picks with Enter.
+  static void PickInOpenList(const std::vector<Qt::Key>& moves) {
+    auto* combo = qobject_cast<QComboBox*>(Focus());
+    ASSERT_NE(combo, nullptr) << FocusName().toStdString();
+    Press(Qt::Key_F4);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(combo->view()->window()));
+    for (Qt::Key key : moves) Press(key);
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_EQ(Focus(), combo);
+  }
+
+  std::vector<QString> Walk(int steps, Qt::KeyboardModifiers modifiers) {
+    std::vector<QString> visited;
+    for (int i = 0; i < steps; ++i) {
+      Press(Qt::Key_Tab, modifiers);
+      visited.push_back(FocusName());
+    }
+    return visited;
+  }
+};
+
+TEST_F(KeyboardOnly, TabAndShiftTabFollowTheDesignOrderForEveryCountChosenWithKeys) {
+  struct Row {
+    const char* how;
+    std::function<void()> choose;
+    QString count;
+  };
+  const std::vector<Row> rows = {
+      {"nothing pressed", [] {}, "2"},
+      {"Down", [] { Press(Qt::Key_Down); }, "3"},
+      {"End", [] { Press(Qt::Key_End); }, "4"},
+      {"Up", [] { Press(Qt::Key_Up); }, "3"},
+      {"Home", [] { Press(Qt::Key_Home); }, "2"},
+      {"4 typed", [] { Type("4"); }, "4"},
+      {"picked in the open list",
+       [] {
+         PickInOpenList({Qt::Key_Up, Qt::Key_Up});
+       },
+       "2"},
+  };
+  ASSERT_EQ(FocusName(), "cboRezP");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.how);
+    ASSERT_EQ(FocusName(), "cboRezP");
+    row.choose();
+    ASSERT_EQ(Shown(Form().cboRezP), row.count);
+    std::vector<QString> order;
+    for (int i = 0; i < row.count.toInt(); ++i) {
+      order.push_back(QString("txtRp(%1)").arg(i));
+      order.push_back(QString("cboRp(%1)").arg(i));
+    }
+    order.insert(order.end(), {"txtIpt", "cboIpt", "cmdClear", "cboRezP"});
+    const int steps = static_cast<int>(order.size());
+    EXPECT_EQ(Walk(steps, Qt::NoModifier), order);
+    std::vector<QString> back(order.rbegin() + 1, order.rend());
+    back.push_back("cboRezP");
+    EXPECT_EQ(Walk(steps, Qt::ShiftModifier), back);
+  }
+}
+
+TEST_F(KeyboardOnly, ComputesTheCircuitWithKeysAloneAndSpaceClearsIt) {
+  ASSERT_EQ(FocusName(), "cboRezP");
+  Press(Qt::Key_Down);
+  ASSERT_EQ(Shown(Form().cboRezP), "3");
+  // 300 Ohm, 600 Ohm and 0.2 kOhm in parallel make 100 Ohm; 30 mA through them makes 3 V.
+  TabTo("txtRp(0)");
+  Type("300");
+  TabTo("cboRp(0)");
+  TabTo("txtRp(1)");
+  Type("600");
+  TabTo("cboRp(1)");
+  TabTo("txtRp(2)");
+  Type("0.2");
+  TabTo("cboRp(2)");
+  Press(Qt::Key_Down);
+  TabTo("txtIpt");
+  Type("30");
+  TabTo("cboIpt");
+  PickInOpenList({Qt::Key_Up});
+
+  EXPECT_EQ(Shown(Form().txtRp(0)), "300");
+  EXPECT_EQ(Shown(Form().txtRp(2)), "0.2");
+  EXPECT_EQ(Shown(Form().cboRp(2)), "kOhm");
+  EXPECT_EQ(Shown(Form().cboIpt), "mA");
+  EXPECT_EQ(Shown(Form().txtRpt), "100");
+  EXPECT_EQ(Shown(Form().lblUMr), "Ohm");
+  EXPECT_EQ(Shown(Form().txtUpt), "3");
+  EXPECT_EQ(Shown(Form().txtUMU), "V");
+  const QString powers[] = {"30", "15", "45"};
+  const QString currents[] = {"10", "5", "15"};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(Shown(Form().txtPp(i)), powers[i]);
+    EXPECT_EQ(Shown(Form().txtUMW(i)), "mW");
+    EXPECT_EQ(Shown(Form().txtIp(i)), currents[i]);
+    EXPECT_EQ(Shown(Form().txtUMI(i)), "mA");
+  }
+
+  TabTo("cmdClear");
+  Press(Qt::Key_Space);
+  EXPECT_EQ(FocusName(), "cmdClear");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Shown(Form().txtRp(i)), "0");
+  EXPECT_EQ(Shown(Form().cboRp(2)), "Ohm");
+  EXPECT_EQ(Shown(Form().txtIpt), "0");
+  EXPECT_EQ(Shown(Form().cboIpt), "A");
+  EXPECT_EQ(Shown(Form().txtPp(0)), "");
+  EXPECT_FALSE(Edit(Form().txtRpt)->isVisible());
+  EXPECT_TRUE(recorded.failures.empty());
+}
+
+TEST_F(KeyboardOnly, SpaceReturnAndEnterEachPressTheClearButton) {
+  struct Row {
+    const char* name;
+    Qt::Key key;
+  };
+  for (const Row row : {Row{"Space", Qt::Key_Space}, Row{"Return", Qt::Key_Return},
+                        Row{"keypad Enter", Qt::Key_Enter}}) {
+    SCOPED_TRACE(row.name);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(FocusName(), "cmdClear");
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(FocusName(), "txtIpt");
+    Type("7");
+    ASSERT_EQ(Shown(Form().txtIpt), "7");
+    TabTo("cboIpt");
+    TabTo("cmdClear");
+    Press(row.key);
+    EXPECT_EQ(Shown(Form().txtIpt), "0");
+    TabTo("cboRezP");
+  }
+}
+
+}  // namespace
+}  // namespace zentavo
