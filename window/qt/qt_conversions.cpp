@@ -1,5 +1,6 @@
 #include "qt_conversions.h"
 
+#include <QFontInfo>
 #include <QLocale>
 #include <cmath>
 
@@ -19,6 +20,10 @@ QFont ToQFont(const Font& font) {
   QFont qfont(ToQString(font.family));
   qfont.setPixelSize(static_cast<int>(std::lround(font.points * kTwipsPerPoint / kTwipsPerPixel)));
   qfont.setBold(font.bold);
+  // DejaVu Sans, which stands in for a missing Verdana, runs about 1 % wider in the longest
+  // caption, whose colon would then reach under the list beside it.
+  constexpr int kSubstituteStretch = 98;
+  if (QFontInfo(qfont).family() != qfont.family()) qfont.setStretch(kSubstituteStretch);
   return qfont;
 }
 

@@ -26,7 +26,8 @@ constexpr int Pixels(int twips) {
 QRect PixelRect(const Control& control);
 QColor ToQColor(Colour colour);
 // Sized in pixels through the same twips (20 to a point), so text keeps its proportion to the
-// boxes whatever logical DPI the screen reports.
+// boxes whatever logical DPI the screen reports; a substitute for a missing family is condensed
+// slightly to keep the captions within their design extents.
 QFont ToQFont(const Font& font);
 inline QString ToQString(const std::string& text) {
   return QString::fromStdString(text);
