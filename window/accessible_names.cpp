@@ -17,7 +17,8 @@ const std::string kUnit = ", unitate";
 
 void frmZentavo::NameForScreenReaders() {
   for (int i = 0; i < kResistorRows; ++i) {
-    const std::string row = " " + std::to_string(i + 1);
+    std::string row(1, ' ');
+    row += std::to_string(i + 1);
     const std::string resistance = lblEticheteP(0).Caption() + row;
     const std::string power = lblEticheteP(1).Caption() + row;
     const std::string current = lblEticheteP(2).Caption() + row;
