@@ -48,109 +48,34 @@ TEST_P(WholeRunTest, ShowsEveryResultToTheCharacter) {
   }
 }
 
+// clang-format off
 const WholeRun kRuns[] = {
-    {"ThreeOneOhmResistorsAtOneAmpere",
-     "3",
-     {"1", "1", "1"},
-     {},
-     "1",
-     "A",
-     "0.333",
-     "Ohm",
-     "333",
-     "mV",
-     {"110.889", "110.889", "110.889"},
-     {"mW", "mW", "mW"},
-     {"333", "333", "333"},
-     {"mA", "mA", "mA"}},
+    {"ThreeOneOhmResistorsAtOneAmpere", "3", {"1", "1", "1"}, {}, "1", "A",
+     "0.333", "Ohm", "333", "mV",
+     {"110.889", "110.889", "110.889"}, {"mW", "mW", "mW"}, {"333", "333", "333"}, {"mA", "mA", "mA"}},
     // The voltage comes from the total as shown, 666.667, not from 2000/3.
-    {"OneAndTwoKiloOhmAtThreeMilliampere",
-     "2",
-     {"1", "2"},
-     {"kOhm", "kOhm"},
-     "3",
-     "mA",
-     "666.667",
-     "Ohm",
-     "2.000001",
-     "V",
-     {"4", "2"},
-     {"mW", "mW"},
-     {"2", "1"},
-     {"mA", "mA"}},
-    {"TwoMegaOhmAtFiveMicroampere",
-     "2",
-     {"1", "1"},
-     {"MOhm", "MOhm"},
-     "5",
-     "uA",
-     "500",
-     "kOhm",
-     "2.5",
-     "V",
-     {"6.25", "6.25"},
-     {"uW", "uW"},
-     {"2.5", "2.5"},
-     {"uA", "uA"}},
+    {"OneAndTwoKiloOhmAtThreeMilliampere", "2", {"1", "2"}, {"kOhm", "kOhm"}, "3", "mA",
+     "666.667", "Ohm", "2.000001", "V",
+     {"4", "2"}, {"mW", "mW"}, {"2", "1"}, {"mA", "mA"}},
+    {"TwoMegaOhmAtFiveMicroampere", "2", {"1", "1"}, {"MOhm", "MOhm"}, "5", "uA",
+     "500", "kOhm", "2.5", "V",
+     {"6.25", "6.25"}, {"uW", "uW"}, {"2.5", "2.5"}, {"uA", "uA"}},
     // 0.0002 Ohm rounds to a total of 0, and everything computed from it is 0.
-    {"TinyResistorsRoundToAZeroTotal",
-     "2",
-     {"0.0004", "0.0004"},
-     {},
-     "5",
-     "A",
-     "0",
-     "Ohm",
-     "0",
-     "",
-     {"0", "0"},
-     {"uW", "uW"},
-     {"0", "0"},
-     {"uA", "uA"}},
-    {"ZeroCurrent",
-     "2",
-     {"10", "10"},
-     {},
-     "0",
-     "A",
-     "5",
-     "Ohm",
-     "0",
-     "",
-     {"0", "0"},
-     {"uW", "uW"},
-     {"0", "0"},
-     {"uA", "uA"}},
+    {"TinyResistorsRoundToAZeroTotal", "2", {"0.0004", "0.0004"}, {}, "5", "A",
+     "0", "Ohm", "0", "",
+     {"0", "0"}, {"uW", "uW"}, {"0", "0"}, {"uA", "uA"}},
+    {"ZeroCurrent", "2", {"10", "10"}, {}, "0", "A",
+     "5", "Ohm", "0", "",
+     {"0", "0"}, {"uW", "uW"}, {"0", "0"}, {"uA", "uA"}},
     // One resistor counts alone; an empty unit counts as Ohm and as A.
-    {"CountOfOneAndEmptyUnits",
-     "1",
-     {"1500"},
-     {""},
-     "2",
-     "",
-     "1.5",
-     "kOhm",
-     "3",
-     "kV",
-     {"6"},
-     {"kW"},
-     {"2"},
-     {"A"}},
-    {"LargeTotalBecomesMegaOhm",
-     "2",
-     {"999", "999"},
-     {"MOhm", "MOhm"},
-     "1",
-     "uA",
-     "499.5",
-     "MOhm",
-     "499.5",
-     "V",
-     {"249.75", "249.75"},
-     {"uW", "uW"},
-     {"0.5", "0.5"},
-     {"uA", "uA"}},
+    {"CountOfOneAndEmptyUnits", "1", {"1500"}, {""}, "2", "",
+     "1.5", "kOhm", "3", "kV",
+     {"6"}, {"kW"}, {"2"}, {"A"}},
+    {"LargeTotalBecomesMegaOhm", "2", {"999", "999"}, {"MOhm", "MOhm"}, "1", "uA",
+     "499.5", "MOhm", "499.5", "V",
+     {"249.75", "249.75"}, {"uW", "uW"}, {"0.5", "0.5"}, {"uA", "uA"}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Examples, WholeRunTest,
                          testing::Combine(testing::ValuesIn(kRuns),
@@ -161,15 +86,22 @@ INSTANTIATE_TEST_SUITE_P(Examples, WholeRunTest,
                                                                                    : "_Comma");
                          });
 
+// Every text written into a box from its creation on.
+struct TextLog {
+  explicit TextLog(TextBox& box) {
+    box.Watch([this, &box](Property p) {
+      if (p == Property::Text) texts.push_back(box.Text());
+    });
+  }
+  std::vector<std::string> texts;
+};
+
 TEST(Recalculate, AccumulatesTheReciprocalsInTheTotalField) {
   CalculatorFixture f(kDotFormat);
   f.Enter("3", {"1", "1", "1"}, {}, "1", "A");
-  std::vector<std::string> written;
-  f.controls.txtRpt.Watch([&](Property p) {
-    if (p == Property::Text) written.push_back(f.controls.txtRpt.Text());
-  });
   f.controls.txtRpt.SetText("stale");
-  written.clear();
+  TextLog log(f.controls.txtRpt);
+  std::vector<std::string>& written = log.texts;
   f.calculator.Recalculate();
   EXPECT_EQ(written, (std::vector<std::string>{"0", "1", "2", "3", "0.333"}));
 }
@@ -177,10 +109,8 @@ TEST(Recalculate, AccumulatesTheReciprocalsInTheTotalField) {
 TEST(Recalculate, CutsEachPartialSumToFifteenDigits) {
   CalculatorFixture f(kDotFormat);
   f.Enter("3", {"3", "3", "3"}, {}, "1", "A");
-  std::vector<std::string> written;
-  f.controls.txtRpt.Watch([&](Property p) {
-    if (p == Property::Text) written.push_back(f.controls.txtRpt.Text());
-  });
+  TextLog log(f.controls.txtRpt);
+  std::vector<std::string>& written = log.texts;
   f.calculator.Recalculate();
   ASSERT_GE(written.size(), 4u);
   EXPECT_EQ(written[1], "0.333333333333333");
