@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 #include "failure.h"
@@ -172,6 +173,7 @@ double TextToDouble(std::string_view text, const NumberFormat& format) {
 }
 
 std::uint8_t TextToByte(std::string_view text, const NumberFormat& format) {
+  if (text.size() == 1 && IsDigit(text[0])) return static_cast<std::uint8_t>(text[0] - '0');
   double rounded = RoundHalfEven(TextToDouble(text, format), 0);
   if (rounded < 0 || rounded > 255) throw Failure(FailureKind::Overflow);
   return static_cast<std::uint8_t>(rounded);
@@ -190,17 +192,27 @@ std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat&
 std::string DoubleToText(double x, const NumberFormat& format) {
   if (!std::isfinite(x)) throw Failure(FailureKind::Overflow);
   if (x == 0) return "0";
-  // d.dddddddddddddde±XX: the exact value rounded to 15 significant digits.
+  // d.dddde±XX: the exact value rounded to 15 significant digits. For a normal double the
+  // shortest text that reads back as x is that rounding whenever it has 15 digits or fewer (x is
+  // then within half a unit in its last place of it, far less than half a 15-digit step), and it
+  // is much faster to get; a subnormal double has too few bits for that.
   std::array<char, 32> written{};
   char* end = std::to_chars(written.data(), written.data() + written.size(), std::fabs(x),
-                            std::chars_format::scientific, 14)
+                            std::chars_format::scientific)
                   .ptr;
   char* e = std::find(written.data(), end, 'e');
+  if (e - written.data() > 16 || std::fabs(x) < std::numeric_limits<double>::min()) {
+    end = std::to_chars(written.data(), written.data() + written.size(), std::fabs(x),
+                        std::chars_format::scientific, 14)
+              .ptr;
+    e = std::find(written.data(), end, 'e');
+  }
   int exponent = 0;
   std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
   std::array<char, 15> digits{};
+  digits.fill('0');
   digits[0] = written[0];
-  std::copy(written.data() + 2, e, digits.data() + 1);
+  if (e - written.data() > 2) std::copy(written.data() + 2, e, digits.data() + 1);
   std::size_t count = 15;
   while (count > 1 && digits[count - 1] == '0') --count;
   std::string_view significant(digits.data(), count);
