@@ -22,6 +22,12 @@ struct FormFixture {
   frmZentavo* operator->() { return form.get(); }
 
   void Type(TextBox& box, const std::string& text) { form->UserEditsText(box, text); }
+  // Types each resistor into its row, then the total current.
+  void Enter(const std::vector<std::string>& resistors, const std::string& current) {
+    for (std::size_t i = 0; i < resistors.size(); ++i)
+      Type(form->txtRp(static_cast<int>(i)), resistors[i]);
+    Type(form->txtIpt, current);
+  }
   void Pick(ComboBox& box, const std::string& entry) {
     for (int i = 0; i < box.ListCount(); ++i)
       if (box.List(i) == entry) form->UserPicks(box, i);

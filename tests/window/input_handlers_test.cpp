@@ -60,9 +60,7 @@ TEST(ResistorCorrection, PastingANegativeValueRecalculatesWithItsMagnitude) {
 
 TEST(ResistorCorrection, ASignTooLongToRewriteKeepsTheTypedValue) {
   FormFixture f;
-  f.Type(f->txtRp(0), "-12e8");
-  f.Type(f->txtRp(1), "-12e8");
-  f.Type(f->txtIpt, "1");
+  f.Enter({"-12e8", "-12e8"}, "1");
   f.Pick(f->cboIpt, "uA");
   EXPECT_EQ(f->txtRp(0).Text(), "12e8");
   EXPECT_EQ(f->txtRpt.Text(), "600");
@@ -95,18 +93,14 @@ TEST(CurrentCorrection, KeepsTheExactValueWhenFifteenDigitsWouldChangeIt) {
 
 TEST(ValueFields, CommaLocaleComputesWhatTheFieldShows) {
   FormFixture f(kComma);
-  f.Type(f->txtRp(0), "1,5");
-  f.Type(f->txtRp(1), "1,5");
-  f.Type(f->txtIpt, "2");
+  f.Enter({"1,5", "1,5"}, "2");
   EXPECT_EQ(f->txtRpt.Text(), "0,75");
   EXPECT_EQ(f->txtUpt.Text(), "1,5");
 }
 
 TEST(ValueFields, ALetterInAResistorInUseClearsTheResults) {
   FormFixture f;
-  f.Type(f->txtRp(0), "1");
-  f.Type(f->txtRp(1), "1");
-  f.Type(f->txtIpt, "1");
+  f.Enter({"1", "1"}, "1");
   ASSERT_EQ(f->txtIp(0).Text(), "500");
   f.Type(f->txtRp(1), "1x");
   EXPECT_EQ(f->txtRp(1).Text(), "0");
@@ -124,9 +118,7 @@ TEST(ValueFields, ResultBoxesIgnoreTheUser) {
 
 TEST(UnitPicks, KiloOhmMultipliesThatResistorByAThousand) {
   FormFixture f;
-  f.Type(f->txtRp(0), "1");
-  f.Type(f->txtRp(1), "1");
-  f.Type(f->txtIpt, "1");
+  f.Enter({"1", "1"}, "1");
   ASSERT_EQ(f->txtRpt.Text(), "0.5");
   f.Pick(f->cboRp(1), "kOhm");
   EXPECT_EQ(f->txtRpt.Text(), "0.999");
@@ -137,9 +129,7 @@ TEST(UnitPicks, KiloOhmMultipliesThatResistorByAThousand) {
 
 TEST(CountPicks, AThirdRowHoldingZeroClearsTheResults) {
   FormFixture f;
-  f.Type(f->txtRp(0), "4");
-  f.Type(f->txtRp(1), "4");
-  f.Type(f->txtIpt, "1");
+  f.Enter({"4", "4"}, "1");
   ASSERT_EQ(f->txtRpt.Text(), "2");
   f.Pick(f->cboRezP, "3");
   EXPECT_TRUE(f->txtRp(2).Visible());
