@@ -9,6 +9,9 @@ CircuitControls::CircuitControls() {
   }
   for (auto& box : cboRp) box.SetEntries({"Ohm", "kOhm", "MOhm"});
   cboRezP.SetEntries({"2", "3", "4"});
+  // An ordinary line edit's limit: room for any number, and short enough that every key, paste
+  // and redraw of the longest text stays instant.
+  txtIpt.SetMaxLength(32767);
   txtIpt.SetText("0");
   cboIpt.SetEntries({"uA", "mA", "A"});
   lblUMr.SetCaption("Ohm");

@@ -200,7 +200,7 @@ TEST(Design, CaptionsListsAndColoursAreTheDesignOnes) {
   EXPECT_EQ(form.txtIp(3).BackColour(), design::kResultYellow);
   EXPECT_EQ(form.txtUMW(1).BackColour(), design::kWindowGrey);
   EXPECT_EQ(form.txtRp(0).MaxLength(), 6u);
-  EXPECT_EQ(form.txtIpt.MaxLength(), 0u);
+  EXPECT_EQ(form.txtIpt.MaxLength(), 32767u);
   EXPECT_EQ(form.txtRp(0).TextAlignment(), Alignment::Right);
   EXPECT_EQ(form.txtUMI(0).TextAlignment(), Alignment::Left);
   EXPECT_TRUE(form.txtUpt.ReadOnly());
