@@ -10,11 +10,17 @@ namespace {
 
 constexpr std::int16_t kEscapeCode = 27;
 
-// The character code of a typed key; keys that type no character (arrows, Shift) have none.
+// The character code of a typed key; keys that type no character (arrows, Shift) have none. Only
+// the Esc key itself gives Esc's code: X also types that control character for chords such as
+// Ctrl+3 and Ctrl+[, and a chord with Esc is meant for the desktop, not for the window.
 std::optional<std::int16_t> CharacterCode(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Escape) return kEscapeCode;
+  constexpr Qt::KeyboardModifiers kChord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  if (key.key() == Qt::Key_Escape) {
+    if (key.modifiers() & kChord) return std::nullopt;
+    return kEscapeCode;
+  }
   const QString text = key.text();
-  if (text.size() != 1) return std::nullopt;
+  if (text.size() != 1 || text.front().unicode() == kEscapeCode) return std::nullopt;
   return static_cast<std::int16_t>(text.front().unicode());
 }
 
@@ -43,17 +49,17 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
   if ((!override && event->type() != QEvent::KeyPress) || !watched->isWidgetType()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
   if (!BelongsToWindow(receiver)) return false;
+  const std::optional<std::int16_t> code = CharacterCode(*static_cast<QKeyEvent*>(event));
   if (override) {
     // An open list would close on Esc as a shortcut; claiming the key makes it arrive as a key
     // press instead, which the form sees first.
-    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+    if (code != kEscapeCode) return false;
     event->accept();
     return true;
   }
   if (IsPassedOnToParent(event, receiver)) return false;
   lastEvent_ = event;
   lastReceiver_ = receiver;
-  const std::optional<std::int16_t> code = CharacterCode(*static_cast<QKeyEvent*>(event));
   if (!code) return false;
   return !form_.UserPressesKey(*code);
 }
