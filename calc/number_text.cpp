@@ -26,12 +26,14 @@ struct ScannedNumber {
   bool negative = false;
   std::string digits;
   std::int64_t exponent = 0;
+  bool beginning = false;  // more typing is needed before it is a number
 };
 
 struct Syntax {
   std::string_view decimalPoint;
   std::string_view otherDecimalPoint;  // empty when only one is accepted
   std::string_view groupSeparator;     // empty when grouping is not accepted
+  bool beginnings = false;             // accept the beginning of a number at the end of the text
 };
 
 class Scanner {
@@ -88,7 +90,12 @@ std::optional<ScannedNumber> Scan(std::string_view text, const Syntax& syntax) {
       break;
     }
   }
-  if (!sawDigit) return std::nullopt;
+  if (!sawDigit) {
+    // A decimal point alone, as typed on the way to ".5".
+    if (!(syntax.beginnings && sawPoint && in.AtEnd())) return std::nullopt;
+    number.beginning = true;
+    return number;
+  }
   std::int64_t exponent = 0;
   if (in.Peek() == 'E' || in.Peek() == 'e') {
     in.Skip(1);
@@ -97,7 +104,12 @@ std::optional<ScannedNumber> Scan(std::string_view text, const Syntax& syntax) {
       negativeExponent = in.Peek() == '-';
       in.Skip(1);
     }
-    if (!IsDigit(in.Peek())) return std::nullopt;
+    if (syntax.beginnings && in.AtEnd()) {
+      // An exponent still without digits, as typed on the way to "1e-5": the number so far.
+      number.beginning = true;
+    } else if (!IsDigit(in.Peek())) {
+      return std::nullopt;
+    }
     while (IsDigit(in.Peek())) {
       exponent = std::min(exponent * 10 + (in.Peek() - '0'), kExponentLimit);
       in.Skip(1);
@@ -179,14 +191,21 @@ std::uint8_t TextToByte(std::string_view text, const NumberFormat& format) {
   return static_cast<std::uint8_t>(rounded);
 }
 
-std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat& format) {
+FieldReading ReadValueField(std::string_view text, const NumberFormat& format) {
   std::string_view localPoint = format.decimalSeparator;
   if (localPoint == ".") localPoint = {};
-  auto scanned = Scan(text, {".", localPoint, {}});
-  if (!scanned) return std::nullopt;
+  auto scanned = Scan(text, {".", localPoint, {}, true});
+  if (!scanned) return {};
   Converted result = ToDouble(*scanned);
-  if (result.tooLarge) return std::nullopt;
-  return result.value;
+  if (result.tooLarge) return {};
+  return {scanned->beginning ? FieldReading::Kind::Beginning : FieldReading::Kind::Number,
+          result.value};
+}
+
+std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat& format) {
+  FieldReading reading = ReadValueField(text, format);
+  if (reading.kind != FieldReading::Kind::Number) return std::nullopt;
+  return reading.value;
 }
 
 std::string DoubleToText(double x, const NumberFormat& format) {

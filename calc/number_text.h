@@ -36,6 +36,17 @@ double RoundHalfEven(double x, int places);
 // group separators. Empty when the text is not such a number or is too large for a double.
 std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat& format);
 
+// What a value field holds: a number of the input syntax, or the beginning of one that typing on
+// at its end completes, so that a number can be typed key by key: a number followed by an
+// exponent letter and perhaps its sign ("1e", "2,5E-"), or a decimal point alone, perhaps signed
+// (".", "-."). A beginning counts as the number written so far: 1 for "1e", 0 for ".".
+struct FieldReading {
+  enum class Kind { NotANumber, Number, Beginning };
+  Kind kind = Kind::NotANumber;
+  double value = 0;
+};
+FieldReading ReadValueField(std::string_view text, const NumberFormat& format);
+
 // Counts and cuts UTF-8 text by characters (code points), not bytes.
 std::size_t CharacterCount(std::string_view text);
 std::string FirstCharacters(std::string_view text, std::size_t count);

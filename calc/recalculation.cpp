@@ -19,9 +19,10 @@ class Slots {
   std::array<double, kResistorRows + 1> values_{};
 };
 
-// A value field always holds a number once corrected; anything else counts as zero.
+// A value field holds a number, or the beginning of one, once corrected; anything else counts as
+// zero.
 double FieldValue(const TextBox& box, const NumberFormat& format) {
-  return ReadInputNumber(box.Text(), format).value_or(0);
+  return ReadValueField(box.Text(), format).value;
 }
 
 }  // namespace

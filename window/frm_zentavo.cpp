@@ -8,12 +8,16 @@ namespace {
 constexpr std::int16_t kEscape = 27;
 
 // The text that makes a negative value positive. DoubleToText of the negated value is preferred;
-// where the field could not hold it, or it would not read back as that value, the typed text
-// loses its minus sign instead, so the field keeps exactly the value typed.
-std::string PositiveText(const TextBox& field, double negative, const NumberFormat& format) {
-  std::string written = DoubleToText(-negative, format);
-  bool fits = field.MaxLength() == 0 || CharacterCount(written) <= field.MaxLength();
-  if (fits && ReadInputNumber(written, format) == -negative) return written;
+// where the field could not hold it, or it would not read back as that value, or the user is still
+// typing the number, the typed text loses its minus sign instead, so the field keeps exactly the
+// value typed.
+std::string PositiveText(const TextBox& field, const FieldReading& negative,
+                         const NumberFormat& format) {
+  if (negative.kind == FieldReading::Kind::Number) {
+    std::string written = DoubleToText(-negative.value, format);
+    bool fits = field.MaxLength() == 0 || CharacterCount(written) <= field.MaxLength();
+    if (fits && ReadInputNumber(written, format) == -negative.value) return written;
+  }
   std::string typed = field.Text();
   typed.erase(typed.find('-'), 1);
   return typed;
@@ -98,12 +102,12 @@ void frmZentavo::Form_KeyPress(std::int16_t KeyAscii) {
 }
 
 void frmZentavo::CorrectValueField(TextBox& field) {
-  std::optional<double> value = ReadInputNumber(field.Text(), platform_.format);
-  if (!value) {
+  const FieldReading reading = ReadValueField(field.Text(), platform_.format);
+  if (reading.kind == FieldReading::Kind::NotANumber) {
     field.SetText("0");
     return;
   }
-  if (*value < 0) field.SetText(PositiveText(field, *value, platform_.format));
+  if (reading.value < 0) field.SetText(PositiveText(field, reading, platform_.format));
   Recalculate();
 }
 

@@ -212,6 +212,46 @@ INSTANTIATE_TEST_SUITE_P(
         InputRow{"1e99999999999999999999999", kDot, std::nullopt},
         InputRow{"1e-99999999999999999999999", kDot, 0}));
 
+struct FieldRow {
+  const char* text;
+  NumberFormat format;
+  FieldReading::Kind kind;
+  double value;
+};
+void PrintTo(const FieldRow& row, std::ostream* out) {
+  *out << '"' << row.text << "\" in " << row.format.decimalSeparator;
+}
+
+class ReadValueFieldTest : public testing::TestWithParam<FieldRow> {};
+
+TEST_P(ReadValueFieldTest, TellsANumberFromTheBeginningOfOne) {
+  const FieldRow& row = GetParam();
+  const FieldReading reading = ReadValueField(row.text, row.format);
+  EXPECT_EQ(reading.kind, row.kind);
+  EXPECT_EQ(reading.value, row.value);
+  EXPECT_EQ(std::signbit(reading.value), std::signbit(row.value));
+}
+
+using Kind = FieldReading::Kind;
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadValueFieldTest,
+    testing::Values(
+        FieldRow{"1e5", kDot, Kind::Number, 1e5}, FieldRow{"1e", kDot, Kind::Beginning, 1},
+        FieldRow{"1e-", kDot, Kind::Beginning, 1}, FieldRow{"3e+", kDot, Kind::Beginning, 3},
+        FieldRow{"-1E", kDot, Kind::Beginning, -1}, FieldRow{"2,5E-", kComma, Kind::Beginning, 2.5},
+        FieldRow{"2.5E-", kComma, Kind::Beginning, 2.5}, FieldRow{"1.e", kDot, Kind::Beginning, 1},
+        FieldRow{" 7e", kDot, Kind::Beginning, 7}, FieldRow{".", kDot, Kind::Beginning, 0},
+        FieldRow{"-.", kDot, Kind::Beginning, -0.0}, FieldRow{"+.", kDot, Kind::Beginning, 0},
+        FieldRow{",", kComma, Kind::Beginning, 0}, FieldRow{".", kComma, Kind::Beginning, 0},
+        FieldRow{",", kFrench, Kind::Beginning, 0}, FieldRow{",", kDot, Kind::NotANumber, 0},
+        FieldRow{"2,5E-", kDot, Kind::NotANumber, 0}, FieldRow{"1e ", kDot, Kind::NotANumber, 0},
+        FieldRow{". ", kDot, Kind::NotANumber, 0}, FieldRow{".e", kDot, Kind::NotANumber, 0},
+        FieldRow{"e", kDot, Kind::NotANumber, 0}, FieldRow{"-", kDot, Kind::NotANumber, 0},
+        FieldRow{"", kDot, Kind::NotANumber, 0}, FieldRow{"1e5x", kDot, Kind::NotANumber, 0},
+        FieldRow{"1ee", kDot, Kind::NotANumber, 0}, FieldRow{"1e+-", kDot, Kind::NotANumber, 0},
+        FieldRow{"..", kDot, Kind::NotANumber, 0}, FieldRow{"1e999", kDot, Kind::NotANumber, 0},
+        FieldRow{"1e400e", kDot, Kind::NotANumber, 0}));
+
 TEST(Characters, CountAndCutByCodePointNotByte) {
   EXPECT_EQ(CharacterCount("ăîș"), 3u);
   EXPECT_EQ(FirstCharacters("ăîșțâ12", 3), "ăîș");

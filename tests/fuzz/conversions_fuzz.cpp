@@ -62,13 +62,22 @@ std::string Without(std::string text, const std::string& part) {
   return text;
 }
 
-// The input syntax accepts a text exactly when the reference grammar does, with the same value.
+// The input syntax accepts a text exactly when the reference grammar does, with the same value,
+// and a value field tells a number from the beginning of one as the reference does.
 void CheckInputSyntax(const std::string& text, const NumberFormat& format) {
   std::optional<double> read = ReadInputNumber(text, format);
   ReferenceNumber expected = ReadInputSyntax(text, format.decimalSeparator);
   bool accepted = expected.reading == Reading::Number;
-  if (read.has_value() == accepted && (!read || SameNumber(*read, expected.value))) return;
-  Fail("ReadInputNumber reads the input syntax and nothing else: " + Described(text, format));
+  if (read.has_value() != accepted || (read && !SameNumber(*read, expected.value)))
+    Fail("ReadInputNumber reads the input syntax and nothing else: " + Described(text, format));
+
+  FieldReading field = ReadValueField(text, format);
+  bool beginning = expected.reading == Reading::Beginning;
+  bool agrees = field.kind == FieldReading::Kind::Number      ? accepted
+                : field.kind == FieldReading::Kind::Beginning ? beginning
+                                                              : !accepted && !beginning;
+  if (!agrees || ((accepted || beginning) && !SameNumber(field.value, expected.value)))
+    Fail("ReadValueField tells numbers and their beginnings apart: " + Described(text, format));
 }
 
 // Group separators are optional. Without them, and with the locale's decimal separator as the
@@ -93,6 +102,7 @@ void CheckLocaleSyntax(const std::string& text, const NumberFormat& format) {
       agrees = !outcome.value && outcome.failure == FailureKind::Overflow;
       break;
     case Reading::NotANumber:
+    case Reading::Beginning:
       agrees = !outcome.value && outcome.failure == FailureKind::TypeMismatch;
       break;
   }

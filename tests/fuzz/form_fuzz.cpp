@@ -62,9 +62,10 @@ void Session::CheckStartUp() {
   CheckFormState(form_, {"start-up", false, false});
 }
 
-// The value fields' correction: a text that is no number (or too large) becomes "0"; a negative
-// one becomes positive, written anew when that fits and reads back as exactly the same magnitude,
-// otherwise the typed text without its minus sign; anything else stays as typed.
+// The value fields' correction: a text that is neither a number nor its beginning (or is too
+// large) becomes "0"; a negative number becomes positive, written anew when that fits and reads
+// back as exactly the same magnitude, otherwise (and always for a beginning) the typed text without
+// its minus sign; anything else stays as typed.
 void Session::CheckEdit(const UserAction& action, const std::string& before) {
   const TextBox& box = *action.box;
   if (box.ReadOnly()) {
@@ -78,8 +79,10 @@ void Session::CheckEdit(const UserAction& action, const std::string& before) {
   const NumberFormat& format = form_.Format();
   ReferenceNumber typed = ReadInputSyntax(kept, format.decimalSeparator);
   std::string expected = kept;
-  if (typed.reading != Reading::Number) {
+  if (typed.reading != Reading::Number && typed.reading != Reading::Beginning) {
     expected = "0";
+  } else if (typed.value < 0 && typed.reading == Reading::Beginning) {
+    expected.erase(expected.find('-'), 1);
   } else if (typed.value < 0) {
     std::string written = DoubleToText(-typed.value, format);
     bool fits = box.MaxLength() == 0 || Characters(written).size() <= box.MaxLength();

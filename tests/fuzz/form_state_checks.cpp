@@ -57,7 +57,7 @@ class StateCheck {
     if (!holds) Fail(std::string(property) + "\nafter " + outcome_.action + StateOf(form_));
   }
   std::optional<double> Value(const std::string& text) const {
-    return InputValue(text, separator_);
+    return FieldValue(text, separator_);
   }
 
   void CheckValueFields();

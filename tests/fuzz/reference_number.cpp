@@ -60,10 +60,16 @@ ReferenceNumber ReadInputSyntax(std::string_view text, std::string_view decimalS
       break;
     }
   }
-  if (!sawDigit) return {};
+  if (!sawDigit) {
+    if (sawPoint && i == text.size())
+      return {Reading::Beginning, normalised.starts_with('-') ? -0.0 : 0.0};
+    return {};
+  }
 
   std::int64_t exponent = 0;
+  bool beginning = false;
   if (at("E") || at("e")) {
+    const std::size_t mantissaEnd = normalised.size();
     normalised += 'e';
     ++i;
     bool negative = false;
@@ -72,7 +78,12 @@ ReferenceNumber ReadInputSyntax(std::string_view text, std::string_view decimalS
       if (negative) normalised += '-';
       ++i;
     }
-    if (!(i < text.size() && IsDigit(text[i]))) return {};
+    if (i == text.size()) {
+      beginning = true;
+      normalised.resize(mantissaEnd);
+    } else if (!IsDigit(text[i])) {
+      return {};
+    }
     while (i < text.size() && IsDigit(text[i])) {
       exponent = std::min(exponent * 10 + (text[i] - '0'), kExponentCap);
       normalised += text[i];
@@ -90,16 +101,24 @@ ReferenceNumber ReadInputSyntax(std::string_view text, std::string_view decimalS
   if (error == std::errc::result_out_of_range) {
     std::int64_t magnitude = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
     if (!sawSignificant || magnitude + exponent < 0) {
-      return {Reading::Number, normalised.front() == '-' ? -0.0 : 0.0};
+      return {beginning ? Reading::Beginning : Reading::Number,
+              normalised.front() == '-' ? -0.0 : 0.0};
     }
     return {Reading::TooLarge, 0};
   }
-  return {Reading::Number, value};
+  return {beginning ? Reading::Beginning : Reading::Number, value};
 }
 
 std::optional<double> InputValue(std::string_view text, std::string_view decimalSeparator) {
   ReferenceNumber number = ReadInputSyntax(text, decimalSeparator);
   if (number.reading != Reading::Number) return std::nullopt;
+  return number.value;
+}
+
+std::optional<double> FieldValue(std::string_view text, std::string_view decimalSeparator) {
+  ReferenceNumber number = ReadInputSyntax(text, decimalSeparator);
+  if (number.reading != Reading::Number && number.reading != Reading::Beginning)
+    return std::nullopt;
   return number.value;
 }
 

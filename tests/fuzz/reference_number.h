@@ -8,19 +8,25 @@
 
 namespace zentavo::fuzz {
 
-enum class Reading { NotANumber, TooLarge, Number };
+enum class Reading { NotANumber, TooLarge, Number, Beginning };
 
 struct ReferenceNumber {
   Reading reading = Reading::NotANumber;
-  double value = 0;  // for Reading::Number; a value too small for a double reads as a signed 0
+  // For Number and Beginning; a value too small for a double reads as a signed 0.
+  double value = 0;
 };
 
 // Optional blanks (space, tab), an optional sign, digits with at most one decimal point ("." or
 // decimalSeparator) and at least one digit, an optional exponent ("E" or "e", optional sign,
-// digits), optional blanks.
+// digits), optional blanks. A text that stops right after the exponent letter or its sign, or
+// after a decimal point that no digit preceded, is a Beginning: the value written before the
+// exponent letter, or 0.
 ReferenceNumber ReadInputSyntax(std::string_view text, std::string_view decimalSeparator);
 
-// The value of an input-syntax text, or empty when it is not one or is too large.
+// The value of an input-syntax text, or empty when it is not a whole number or is too large.
 std::optional<double> InputValue(std::string_view text, std::string_view decimalSeparator);
+
+// The value a value field counts with: that of a number or of a beginning of one.
+std::optional<double> FieldValue(std::string_view text, std::string_view decimalSeparator);
 
 }  // namespace zentavo::fuzz

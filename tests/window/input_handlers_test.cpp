@@ -91,6 +91,62 @@ TEST(CurrentCorrection, KeepsTheExactValueWhenFifteenDigitsWouldChangeIt) {
   EXPECT_EQ(f->txtIpt.Text(), "123456789012") << "the current field has no length limit";
 }
 
+// A value typed key by key, each key one edit of the field; every step on the way must stay.
+struct KeyByKeyRow {
+  NumberFormat format;
+  const char* keys;
+  const char* kept;
+  const char* voltage;  // 100 Ohm and 100 Ohm, the current typed in A
+};
+void PrintTo(const KeyByKeyRow& row, std::ostream* out) {
+  *out << '"' << row.keys << "\" in " << row.format.decimalSeparator;
+}
+
+class KeyByKeyTest : public testing::TestWithParam<KeyByKeyRow> {};
+
+TEST_P(KeyByKeyTest, TheCurrentEndsAsTyped) {
+  const KeyByKeyRow& row = GetParam();
+  FormFixture f(row.format);
+  f.Enter({"100", "100"}, "0");
+  std::string typed;
+  for (const char* key = row.keys; *key != '\0'; ++key) {
+    typed += *key;
+    f.Type(f->txtIpt, typed);
+    ASSERT_EQ(f->txtIpt.Text(), typed) << "after typing \"" << typed << '"';
+  }
+  EXPECT_EQ(f->txtIpt.Text(), row.kept);
+  EXPECT_EQ(f->txtUpt.Text() + " " + f->txtUMU.Text(), row.voltage);
+  EXPECT_TRUE(f.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, KeyByKeyTest,
+                         testing::Values(KeyByKeyRow{kDot, "1e-5", "1e-5", "500 uV"},
+                                         KeyByKeyRow{kDot, "1e5", "1e5", "5 MV"},
+                                         KeyByKeyRow{kDot, "2E+3", "2E+3", "100 kV"},
+                                         KeyByKeyRow{kDot, ".25", ".25", "12.5 V"},
+                                         KeyByKeyRow{kDot, "1e-99", "1e-99", "5E-92 uV"},
+                                         KeyByKeyRow{kComma, "2,5E+3", "2,5E+3", "125 kV"},
+                                         KeyByKeyRow{kComma, ",25", ",25", "12,5 V"},
+                                         KeyByKeyRow{kComma, ".25", ".25", "12,5 V"}));
+
+TEST(ValueFields, EveryStepOfTypingCountsAsTheNumberWrittenSoFar) {
+  FormFixture f;
+  f.Enter({"100", "100"}, "3");
+  f.Type(f->txtIpt, "3e");
+  EXPECT_EQ(f->txtIpt.Text(), "3e");
+  EXPECT_EQ(f->txtUpt.Text(), "150");
+  f.Type(f->txtIpt, "-3e");
+  EXPECT_EQ(f->txtIpt.Text(), "3e") << "a beginning loses its minus sign, not its exponent letter";
+  f.Type(f->txtRp(1), ".");
+  EXPECT_EQ(f->txtRp(1).Text(), ".");
+  EXPECT_EQ(f->txtRpt.Text(), "0") << "a lone decimal point counts as 0";
+  EXPECT_EQ(f->txtIp(0).Text(), "");
+  for (const char* notABeginning : {"-", "e", "1e5x", ",", "1e "}) {
+    f.Type(f->txtRp(1), notABeginning);
+    EXPECT_EQ(f->txtRp(1).Text(), "0") << notABeginning;
+  }
+}
+
 TEST(ValueFields, CommaLocaleComputesWhatTheFieldShows) {
   FormFixture f(kComma);
   f.Enter({"1,5", "1,5"}, "2");

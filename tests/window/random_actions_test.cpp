@@ -54,9 +54,10 @@ void ExpectConsistent(FormFixture& f, std::size_t messagesBefore, bool unchanged
   SCOPED_TRACE(step);
   frmZentavo& form = *f;
   for (TextBox* field : ValueFields(form)) {
-    auto value = ReadInputNumber(field->Text(), form.Format());
-    ASSERT_TRUE(value.has_value()) << field->QualifiedName() << " holds \"" << field->Text() << '"';
-    ASSERT_FALSE(*value < 0) << field->QualifiedName() << " holds " << field->Text();
+    const FieldReading value = ReadValueField(field->Text(), form.Format());
+    ASSERT_NE(value.kind, FieldReading::Kind::NotANumber)
+        << field->QualifiedName() << " holds \"" << field->Text() << '"';
+    ASSERT_FALSE(value.value < 0) << field->QualifiedName() << " holds " << field->Text();
   }
   const std::string& count = form.cboRezP.Text();
   ASSERT_TRUE(count == "2" || count == "3" || count == "4") << count;
@@ -70,7 +71,7 @@ void ExpectConsistent(FormFixture& f, std::size_t messagesBefore, bool unchanged
   bool anyZero = false;
   double reciprocalSum = 0;
   for (int i = 0; i < n; ++i) {
-    double r = *ReadInputNumber(form.txtRp(i).Text(), form.Format());
+    double r = ReadValueField(form.txtRp(i).Text(), form.Format()).value;
     anyZero = anyZero || r == 0;
     reciprocalSum += 1 / (r * UnitFactor(form.cboRp(i).Text()));
   }
@@ -256,9 +257,9 @@ TEST_P(BadInputTest, EveryPastedTextLeavesANonNegativeNumber) {
     for (TextBox* field : {&f->txtRp(1), &f->txtIpt}) {
       SCOPED_TRACE(field->QualifiedName() + " <- \"" + text + '"');
       f->UserEditsText(*field, text);
-      auto value = ReadInputNumber(field->Text(), f->Format());
-      ASSERT_TRUE(value.has_value()) << field->Text();
-      EXPECT_FALSE(*value < 0) << field->Text();
+      const FieldReading value = ReadValueField(field->Text(), f->Format());
+      ASSERT_NE(value.kind, FieldReading::Kind::NotANumber) << field->Text();
+      EXPECT_FALSE(value.value < 0) << field->Text();
       EXPECT_FALSE(field->Text().empty());
     }
     for (const std::string& message : f.messages) EXPECT_EQ(message.rfind("Depășire", 0), 0u);
