@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QScreen>
 
+#include "failure_box.h"
 #include "qt_conversions.h"
 #include "schematic_frame.h"
 
@@ -30,12 +30,7 @@ void ZentavoWindow::ShowFailure(const std::string& message) {
     hooks_.showFailure(message);
     return;
   }
-  // Window-modal and not blocking: the handler that failed returns at once, and the window
-  // goes on when the box is closed.
-  auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), ToQString(message),
-                              QMessageBox::Ok, this);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  (new FailureBox(ToQString(message), *this))->open();
 }
 
 void ZentavoWindow::EndProgram() {

@@ -445,5 +445,35 @@ TEST_F(DefaultFailureBox, IsARomanianMessageBoxThatLeavesTheWindowRunning) {
   EXPECT_EQ(Shown(Form().txtUpt), "1");
 }
 
+// A click in the window activates it although the box blocks it, as a desktop does; the keys
+// typed next go to whatever window the desktop made active.
+TEST_F(DefaultFailureBox, KeepsTheKeyboardWhenTheWindowIsClicked) {
+  struct Row {
+    const char* name;
+    Qt::Key key;
+  };
+  for (const Row row :
+       {Row{"Enter", Qt::Key_Return}, Row{"Space", Qt::Key_Space}, Row{"Esc", Qt::Key_Escape}}) {
+    SCOPED_TRACE(row.name);
+    TypeOver(Form().txtRp(0), "1");
+    TypeOver(Form().txtRp(1), "1");
+    PasteOver(Form().txtIpt, "2");
+    PasteOver(Form().txtIpt, "1e308");
+    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_FALSE(box.isNull());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+
+    window->activateWindow();
+    QTest::mouseClick(Edit(Form().txtRp(0)), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == box; }));
+    QTest::keyClick(QApplication::focusWidget(), row.key);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box.isNull() || !box->isVisible(); }));
+    EXPECT_EQ(recorded.endings, 0);
+    EXPECT_EQ(Shown(Form().txtIpt), "1e308");
+    EXPECT_EQ(Shown(Form().txtRp(0)), "1");
+    if (!box.isNull()) box->close();
+  }
+}
+
 }  // namespace
 }  // namespace zentavo

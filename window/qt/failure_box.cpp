@@ -1,0 +1,26 @@
+#include "failure_box.h"
+
+#include <QEvent>
+#include <QTimer>
+
+namespace zentavo {
+
+FailureBox::FailureBox(const QString& message, QWidget& window)
+    : QMessageBox(QMessageBox::Critical, window.windowTitle(), message, QMessageBox::Ok, &window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  window.installEventFilter(this);
+}
+
+bool FailureBox::eventFilter(QObject* watched, QEvent* event) {
+  // The desktop activates the window that was clicked even though the box blocks it; the keys
+  // would then go to a window that ignores them. Activation is handed back once it has settled.
+  if (watched == parent() && event->type() == QEvent::WindowActivate && isVisible()) {
+    QTimer::singleShot(0, this, [this] {
+      raise();
+      activateWindow();
+    });
+  }
+  return QMessageBox::eventFilter(watched, event);
+}
+
+}  // namespace zentavo
