@@ -30,5 +30,18 @@ TEST_F(WindowTest, ReadsANegativeCommaNumberAsOneValue) {
   EXPECT_EQ(Shown(Form().txtIpt), "1,5");
 }
 
+TEST_F(WindowTest, KeepsADecimalCommaAndAnExponentTypedKeyByKey) {
+  TypeOver(Form().txtRp(0), "1");
+  TypeOver(Form().txtRp(1), "1");
+  TypeOver(Form().txtIpt, "2,5E+3");
+  EXPECT_EQ(Shown(Form().txtIpt), "2,5E+3");
+  EXPECT_EQ(Shown(Form().txtUpt), "1,25");
+  EXPECT_EQ(Shown(Form().txtUMU), "kV");
+  TypeOver(Form().txtIpt, ",5");
+  EXPECT_EQ(Shown(Form().txtIpt), ",5");
+  EXPECT_EQ(Shown(Form().txtUpt), "250");
+  EXPECT_EQ(Shown(Form().txtUMU), "mV");
+}
+
 }  // namespace
 }  // namespace zentavo

@@ -144,7 +144,12 @@ INSTANTIATE_TEST_SUITE_P(
                       EditCase{"DigitAfterACorrectedZero", "12", 0, 2, "\b7", "", "7", 1, ""},
                       EditCase{"SeventhCharacterRefused", "0", 0, 1, "1234567", "", "123456", 6,
                                ""},
-                      EditCase{"ZeroKept", "12", 0, 2, "0", "", "0", 1, ""}),
+                      EditCase{"ZeroKept", "12", 0, 2, "0", "", "0", 1, ""},
+                      EditCase{"ExponentTypedKeyByKey", "0", 0, 1, "1e-5", "", "1e-5", 4, ""},
+                      EditCase{"ExponentSignTypedLast", "2", 1, 0, "E+", "", "2E+", 3, ""},
+                      EditCase{"LeadingPointTypedKeyByKey", "0", 0, 1, ".25", "", ".25", 3, ""},
+                      EditCase{"SignedPointTypedKeyByKey", "0", 0, 1, "-.5", "", ".5", 2, ""},
+                      EditCase{"MinusBeforeABeginning", "1e", 0, 0, "-", "", "1e", 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, TypedValuesShowTheirResultsAndALetterClearsThem) {
