@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints their tables: one recalculation, one typed character (in the
-# form and in the real widgets, off screen), and start-up time and memory beside a bare Qt window.
+# form and in the real widgets, off screen), every action on the longest current, and start-up time and memory beside a bare Qt window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake --preset default -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON -DZENTAVO_BENCHMARKS=ON >/dev/null
-cmake --build --preset default --target zentavo_bench zentavo_qt_bench zentavo_startup_probe \
-  zentavo_startup_bench
+cmake --build --preset default --target zentavo_bench zentavo_qt_bench zentavo_long_current_bench \
+  zentavo_startup_probe zentavo_startup_bench
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen
 bench=build/default/bench
 "$bench/zentavo_bench"
 "$bench/zentavo_qt_bench"
+"$bench/zentavo_long_current_bench"
 "$bench/zentavo_startup_bench" "$bench/zentavo_startup_probe" "${STARTUP_RUNS:-31}"

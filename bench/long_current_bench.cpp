@@ -1,0 +1,116 @@
+// Times every action on the longest current the current box takes, in the real widgets off
+// screen, each until the box has repainted: pasting it, typing and deleting at either end, and
+// redrawing it as the caret blinks.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdlib>
+
+#include "application_setup.h"
+#include "zentavo_window.h"
+
+namespace zentavo {
+namespace {
+
+// "0." and zeros and a final 1: a valid number that keeps the whole text to be read.
+QString LongCurrent(int length) {
+  return "0." + QString(length - 3, '0') + "1";
+}
+
+class LongCurrentWindow {
+ public:
+  LongCurrentWindow() : window_({[](const std::string&) {}, [] {}}) {
+    window_.show();
+    if (!QTest::qWaitForWindowExposed(&window_)) std::abort();
+    frmZentavo& form = window_.Form();
+    form.UserEditsText(form.txtRp(0), "47");
+    form.UserEditsText(form.txtRp(1), "2.2");
+    edit_ = qobject_cast<QLineEdit*>(window_.WidgetFor(form.txtIpt));
+    edit_->setFocus();
+  }
+
+  QLineEdit& Edit() { return *edit_; }
+  int Longest() { return static_cast<int>(window_.Form().txtIpt.MaxLength()); }
+  const std::string& Held() { return window_.Form().txtIpt.Text(); }
+
+  void Paste(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    edit_->selectAll();
+    QTest::keyClick(edit_, Qt::Key_V, Qt::ControlModifier);
+    edit_->repaint();
+  }
+  void Key(Qt::Key key, const QString& text = {}) {
+    QTest::sendKeyEvent(QTest::Click, edit_, key, text, Qt::NoModifier);
+    edit_->repaint();
+  }
+
+ private:
+  ZentavoWindow window_;
+  QLineEdit* edit_ = nullptr;
+};
+
+void BM_PasteLongestCurrent(benchmark::State& state) {
+  LongCurrentWindow window;
+  const QString longest = LongCurrent(window.Longest());
+  for (auto _ : state) {
+    window.Paste(longest);
+    state.PauseTiming();
+    if (window.Held().size() != static_cast<std::size_t>(longest.size()))
+      state.SkipWithError("the box did not take the whole text");
+    window.Paste("2");
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PasteLongestCurrent)->Unit(benchmark::kMillisecond);
+
+// Types a digit at one end of a text one character short of the limit, then deletes it.
+void TypeAndDelete(benchmark::State& state, bool atStart) {
+  LongCurrentWindow window;
+  window.Paste(LongCurrent(window.Longest() - 1));
+  const std::size_t shorter = window.Held().size();
+  for (auto _ : state) {
+    if (atStart) {
+      window.Edit().home(false);
+      window.Key(Qt::Key_0, "0");
+      window.Edit().home(false);
+      window.Key(Qt::Key_Delete);
+    } else {
+      window.Edit().end(false);
+      window.Key(Qt::Key_5, "5");
+      window.Key(Qt::Key_Backspace);
+    }
+    if (window.Held().size() != shorter)
+      state.SkipWithError("typing and deleting changed the text");
+  }
+}
+void BM_TypeAndDeleteAtEndOfLongestCurrent(benchmark::State& state) {
+  TypeAndDelete(state, false);
+}
+void BM_TypeAndDeleteAtStartOfLongestCurrent(benchmark::State& state) {
+  TypeAndDelete(state, true);
+}
+BENCHMARK(BM_TypeAndDeleteAtEndOfLongestCurrent)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeAndDeleteAtStartOfLongestCurrent)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawLongestCurrent(benchmark::State& state) {
+  LongCurrentWindow window;
+  window.Paste(LongCurrent(window.Longest()));
+  for (auto _ : state) window.Edit().repaint();
+}
+BENCHMARK(BM_RedrawLongestCurrent)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zentavo
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  zentavo::SetUpApplication(app);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
