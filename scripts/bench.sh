@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints their tables: one recalculation, one typed character (in the
-# form and in the real widgets, off screen), every action on the longest current, and start-up time and memory beside a bare Qt window.
+# form and in the real widgets, off screen), every action on the longest current, and start-up
+# time and memory beside a bare Qt window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
