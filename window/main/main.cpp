@@ -1,10 +1,20 @@
-// Starts the calculator: one window, opened centred, until Esc or its close box ends it.
+// Starts the calculator: one window, opened centred, until Esc or its close box ends it. The
+// command line is answered first, before Qt looks for a display.
 #include <QApplication>
+#include <cstdio>
 
 #include "application_setup.h"
+#include "command_line.h"
 #include "zentavo_window.h"
 
 int main(int argc, char* argv[]) {
+  const zentavo::CommandLineAnswer answer =
+      zentavo::AnswerCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)});
+  if (!answer.open_window) {
+    std::fputs(answer.standard_output.c_str(), stdout);
+    std::fputs(answer.standard_error.c_str(), stderr);
+    return answer.exit_status;
+  }
   QApplication app(argc, argv);
   zentavo::SetUpApplication(app);
   zentavo::ZentavoWindow window;
