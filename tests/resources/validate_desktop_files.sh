@@ -38,8 +38,9 @@ done
 [ "$failures" -eq 0 ] || exit 1
 
 # desktop-file-validate exits 0 on warnings and hints; the entry must draw none of them.
-report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ] ||
+if ! report=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$report" ]; then
   fail "desktop-file-validate: $report"
+fi
 appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
 # The tree check also finds the desktop entry that the metainfo launches.
 appstreamcli validate-tree --no-net --strict "$usr" || fail "appstreamcli validate-tree"
@@ -53,7 +54,7 @@ for key in GenericName Comment; do
   [ -n "$(entry "$key")" ] || fail "no $key"
   # The untranslated text is English, the Romanian one its [ro] translation.
   LC_ALL=C grep -q "^$key=[[:print:]]*\$" "$desktop" || fail "$key is not plain English text"
-  [ -n "$(entry "$key\\[ro\\]")" ] || fail "no $key[ro]"
+  [ -n "$(entry "$key\\[ro\\]")" ] || fail "no ${key}[ro]"
 done
 for word in resistor parallel "current divider" Ohm rezistor paralel "divizor de curent"; do
   for key in Keywords 'Keywords\[ro\]'; do
