@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ struct Row {
   std::string out;
   std::string err;
 };
+
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.name;
+}
 
 const std::string kUsageLine = "Utilizare: zentavo [OPȚIUNE]";
 const std::string kVersionLine = "zentavo " ZENTAVO_VERSION;
