@@ -34,9 +34,11 @@ install(FILES ${PROJECT_BINARY_DIR}/doc/man/ro/zentavo.1.gz
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
   RENAME zentavo)
 # CPack strips the program but keeps the compilers' notes, which Debian's own builds drop.
-set(installed_program "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zentavo")
-install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
-  --remove-section=.note \"${installed_program}\" COMMAND_ERROR_IS_FATAL ANY)")
+if(CMAKE_OBJCOPY)
+  set(installed_program "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zentavo")
+  install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+    --remove-section=.note \"${installed_program}\" COMMAND_ERROR_IS_FATAL ANY)")
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zentavo)

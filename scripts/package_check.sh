@@ -161,10 +161,13 @@ if dpkg-query -W -f='${Status}' zentavo 2>/dev/null | grep -q "install ok instal
   echo "zentavo $(dpkg-query -W -f='${Version}' zentavo) is installed already and stays so:" \
     "the package is run where it was unpacked"
   run_window "$staged" "$wm_class"
+elif grep -qE '^(Inst [^ ]+ \[|Remv )' <<<"$simulation"; then
+  echo "installing zentavo would upgrade or remove other packages: it is run where it was unpacked"
+  run_window "$staged" "$wm_class"
 else
   before=$(installed_packages)
-  # Exactly what apt installs is purged again: zentavo and any dependency it brings in.
-  mapfile -t purge < <(sed -n 's/^Inst \([^ ]*\) .*/\1/p' <<<"$simulation")
+  # Exactly what apt installs is purged again: zentavo and the dependencies it brings in new.
+  mapfile -t purge < <(sed -n 's/^Inst \([^ ]*\) (.*/\1/p' <<<"$simulation")
   apt_get install -y -qq "$deb" >/dev/null
   [ "$(command -v zentavo)" = /usr/bin/zentavo ] || fail "zentavo is not /usr/bin/zentavo"
   check_options zentavo "$version"
