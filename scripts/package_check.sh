@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with apt as a user would, starts `zentavo` from the PATH
-# on a virtual X display, ends it with Esc, and removes the package again.
+# Builds the Debian package with Debian's hardened flags and checks it as a distribution would:
+# lintian --pedantic with no error or warning, hardening-check, the contents and dependencies.
+# Then runs the program: --version, --help and an unknown option with no display at all, and
+# the window on a virtual X display, ended with Esc.
+# The machine's packages are left exactly as found: the package is unpacked into a scratch tree
+# and run from there; only where zentavo is not installed yet is it installed with apt, run from
+# the PATH and purged again together with whatever apt installed for it.
 set -euo pipefail
 self=$(realpath "$0")
 fail() {
@@ -8,14 +13,14 @@ fail() {
   exit 1
 }
 
-# Runs on the virtual display: starts the program from the PATH, waits for its window, presses Esc.
+# Runs on the virtual display: starts the program, waits for its window, presses Esc.
 start_and_escape() {
-  local wm_class=$1 window="" status=0
+  local program=$1 wm_class=$2 window="" status=0
   XDG_RUNTIME_DIR=$(mktemp -d)
   export XDG_RUNTIME_DIR
   pid=""
   trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-  zentavo &
+  "$program" &
   pid=$!
   for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^ Zentavo $' 2>/dev/null | head -n 1) || true
@@ -39,29 +44,76 @@ start_and_escape() {
   [ "$status" -eq 0 ] || fail "zentavo exited with status $status after Esc"
 }
 if [ "${1:-}" = --start-and-escape ]; then
-  start_and_escape "$2"
+  start_and_escape "$2" "$3"
   exit 0
 fi
+
+# The command line is answered before Qt looks for a display, so none is given.
+check_options() {
+  local program=$1 version=$2 out status
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version) || fail "--version failed"
+  [ "$out" = "zentavo $version" ] || fail "--version printed '$out'"
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --help) || fail "--help failed"
+  grep -q '^Utilizare: zentavo' <<<"$out" || fail "--help printed no usage"
+  grep -q 'Esc' <<<"$out" || fail "--help does not say that Esc ends the program"
+  status=0
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --no-such-option 2>&1 >/dev/null) ||
+    status=$?
+  [ "$status" -eq 2 ] || fail "an unknown option ended with status $status, not 2"
+  [ "$(head -n1 <<<"$out")" = 'zentavo: opțiune necunoscută „--no-such-option”' ] ||
+    fail "an unknown option printed '$(head -n1 <<<"$out")'"
+  grep -q '^Utilizare: zentavo' <<<"$out" || fail "an unknown option printed no usage"
+  echo "ok: $program answers --version, --help and an unknown option without a display"
+}
+
+run_window() {
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$self" --start-and-escape "$1" "$2"
+  echo "ok: $1 opens its window and Esc ends it with status 0"
+}
 
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/deps.sh "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 "$@"
+}
+installed_packages() {
+  dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' | sort
+}
 
-# The tests' optimisation level (-O2); cpack strips the debug information.
-build=build/package
 echo "== Debian package"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DZENTAVO_WINDOW=ON \
-  -DZENTAVO_BENCHMARKS=OFF -DZENTAVO_SANITIZE=OFF >/dev/null
-cmake --build "$build" -j2
+build=build/package
+cmake --preset package >/dev/null
+cmake --build --preset package
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 rm -f "$build"/zentavo_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 debs=("$build"/zentavo_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb"
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  fail "cpack made no single .deb"
+fi
 deb=$(realpath "${debs[0]}")
 echo "built ${deb#"$PWD/"}"
 
+scratch=$(mktemp -d)
+chmod 755 "$scratch"
+purge=()
+cleanup() {
+  if [ ${#purge[@]} -gt 0 ]; then
+    apt_get purge -y -qq "${purge[@]}" >/dev/null || true
+  fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+echo "== lintian --pedantic"
+lintian --pedantic --display-info --fail-on error,warning "$deb" ||
+  fail "lintian reports an error or a warning"
+echo "ok: lintian reports no error and no warning"
+
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 depended_on=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
@@ -69,25 +121,61 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plu
   grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
 done
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/zentavo ./usr/share/applications/ro.tarvik.Zentavo.desktop \
-  ./usr/share/metainfo/ro.tarvik.Zentavo.metainfo.xml \
-  ./usr/share/icons/hicolor/32x32/apps/ro.tarvik.Zentavo.png \
-  ./usr/share/icons/hicolor/scalable/apps/ro.tarvik.Zentavo.svg; do
+expected=(./usr/bin/zentavo ./usr/share/applications/ro.tarvik.Zentavo.desktop
+  ./usr/share/metainfo/ro.tarvik.Zentavo.metainfo.xml
+  ./usr/share/icons/hicolor/scalable/apps/ro.tarvik.Zentavo.svg
+  ./usr/share/doc/zentavo/copyright ./usr/share/doc/zentavo/changelog.gz
+  ./usr/share/man/man1/zentavo.1.gz ./usr/share/man/ro/man1/zentavo.1.gz)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("./usr/share/icons/hicolor/${size}x$size/apps/ro.tarvik.Zentavo.png")
+done
+for path in "${expected[@]}"; do
   grep -q " $path$" <<<"$contents" || fail "the package lacks $path"
 done
 
-if dpkg-query -W -f='${Status}' zentavo 2>/dev/null | grep -q "install ok installed"; then
-  fail "zentavo is installed already; remove it first so this check leaves the machine as it was"
-fi
-# apt's download sandbox user must be able to read the package.
-staged=$(mktemp -d)
-chmod 755 "$staged"
-cp "$deb" "$staged/"
-trap 'DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq zentavo >/dev/null || true
-      rm -rf "$staged"' EXIT
-(cd "$staged" && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ./zentavo_*.deb)
-[ "$(command -v zentavo)" = /usr/bin/zentavo ] || fail "zentavo is not /usr/bin/zentavo on the PATH"
-wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/ro.tarvik.Zentavo.desktop)
+stage=$scratch/stage
+dpkg-deb -x "$deb" "$stage"
+staged=$stage/usr/bin/zentavo
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$stage/usr/share/applications/ro.tarvik.Zentavo.desktop")
 
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$self" --start-and-escape "$wm_class"
-echo "ok: the installed zentavo starts from the PATH and Esc ends it with status 0"
+echo "== hardening-check"
+hardening=()
+# Control-flow protection needs every linked object marked for it; where the C library's own
+# start files are not (Debian 12), no program can be, so the check would fail for any of them.
+if ! readelf -n "$(c++ -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK'; then
+  hardening+=(--nocfprotection)
+  echo "(the C library's start files carry no control-flow protection: that check is skipped)"
+fi
+hardening-check "${hardening[@]}" "$staged" || fail "hardening-check"
+
+echo "== dependencies"
+cp "$deb" "$scratch/"
+deb=$scratch/$(basename "$deb")
+simulation=$(apt_get install --simulate "$deb") ||
+  fail "apt cannot resolve the package's dependencies: $simulation"
+echo "ok: apt resolves the package's dependencies"
+
+echo "== the program"
+check_options "$staged" "$version"
+if dpkg-query -W -f='${Status}' zentavo 2>/dev/null | grep -q "install ok installed"; then
+  echo "zentavo $(dpkg-query -W -f='${Version}' zentavo) is installed already and stays so:" \
+    "the package is run where it was unpacked"
+  run_window "$staged" "$wm_class"
+elif grep -qE '^(Inst [^ ]+ \[|Remv )' <<<"$simulation"; then
+  echo "installing zentavo would upgrade or remove other packages: it is run where it was unpacked"
+  run_window "$staged" "$wm_class"
+else
+  before=$(installed_packages)
+  # Exactly what apt installs is purged again: zentavo and the dependencies it brings in new.
+  mapfile -t purge < <(sed -n 's/^Inst \([^ ]*\) (.*/\1/p' <<<"$simulation")
+  apt_get install -y -qq "$deb" >/dev/null
+  [ "$(command -v zentavo)" = /usr/bin/zentavo ] || fail "zentavo is not /usr/bin/zentavo"
+  check_options zentavo "$version"
+  run_window zentavo "$wm_class"
+  apt_get purge -y -qq "${purge[@]}" >/dev/null
+  purge=()
+  changed=$(diff <(echo "$before") <(installed_packages)) ||
+    fail "the installed packages differ from before the check: $changed"
+  echo "ok: installed with apt, run from the PATH and purged; the installed packages are as before"
+fi
+echo "ok: the package passes"
