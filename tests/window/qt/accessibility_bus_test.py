@@ -114,6 +114,8 @@ try:
     check(window.getRole() == pyatspi.ROLE_FRAME,
           "the top-level object is a frame: %s" % window.getRoleName())
     check(window.name == "Zentavo", "the window is named after its title: %r" % window.name)
+    check(window.getLocalizedRoleName() == "cadru",
+          "its kind is told in Romanian: %r" % window.getLocalizedRoleName())
     check(wait_until(lambda: pyatspi.STATE_ACTIVE in states(window)), "the window is active")
     check(window.childCount == 1 and window.getChildAtIndex(0).getRole() == pyatspi.ROLE_PANEL,
           "the frame holding the controls is a panel inside the window")
