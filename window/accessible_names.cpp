@@ -1,6 +1,9 @@
 // Names a screen reader says for each control: the caption over its column or beside it, and the
 // resistor's number for a row. Each value also carries the unit shown beside it as its description,
-// so that the reader says "Puterea disipată 1, 25, mW" and not a bare number.
+// so that the reader says "Puterea disipată 1, 25, mW" and not a bare number; each unit list
+// carries the quantity it qualifies ("47 kOhm"), which a reader announces when the user picks a
+// unit.
+#include <initializer_list>
 #include <type_traits>
 
 #include "frm_zentavo.h"
@@ -33,6 +36,19 @@ void DescribeByUnit(Control& value, Unit& unit) {
   });
 }
 
+// The unit list's description follows its value and its own entry from now on.
+void DescribeByQuantity(ComboBox& unit, TextBox& value) {
+  auto describe = [&unit, &value] {
+    unit.SetAccessibleDescription(value.Text() + ' ' + unit.Text());
+  };
+  describe();
+  for (Control* shown : std::initializer_list<Control*>{&unit, &value}) {
+    shown->Watch([describe](Property property) {
+      if (property == Property::Text) describe();
+    });
+  }
+}
+
 }  // namespace
 
 void frmZentavo::NameForScreenReaders() {
@@ -49,6 +65,7 @@ void frmZentavo::NameForScreenReaders() {
     txtIp(i).SetAccessibleName(current);
     txtUMI(i).SetAccessibleName(current + kUnit);
     DescribeByUnit(txtRp(i), cboRp(i));
+    DescribeByQuantity(cboRp(i), txtRp(i));
     DescribeByUnit(txtPp(i), txtUMW(i));
     DescribeByUnit(txtIp(i), txtUMI(i));
   }
@@ -62,6 +79,7 @@ void frmZentavo::NameForScreenReaders() {
   frm.SetAccessibleName(Trimmed(frm.Caption()));
   DescribeByUnit(txtRpt, lblUMr);
   DescribeByUnit(txtIpt, cboIpt);
+  DescribeByQuantity(cboIpt, txtIpt);
   DescribeByUnit(txtUpt, txtUMU);
 }
 

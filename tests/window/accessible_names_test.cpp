@@ -37,6 +37,11 @@ void ExpectEveryValueDescribedByItsUnit(frmZentavo& form, const std::string& aft
   SCOPED_TRACE(after);
   for (const UnitPair& pair : UnitPairs(form))
     EXPECT_EQ(pair.value->AccessibleDescription(), pair.unit()) << pair.value->QualifiedName();
+  // And each unit list by the quantity it qualifies.
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(form.cboRp(i).AccessibleDescription(),
+              form.txtRp(i).Text() + " " + form.cboRp(i).Text());
+  EXPECT_EQ(form.cboIpt.AccessibleDescription(), form.txtIpt.Text() + " " + form.cboIpt.Text());
 }
 
 TEST(AccessibleDescriptions, EveryValueIsDescribedByTheUnitShownBesideItThroughAWholeSession) {
@@ -54,6 +59,7 @@ TEST(AccessibleDescriptions, EveryValueIsDescribedByTheUnitShownBesideItThroughA
   f.Pick(f->cboRp(0), "kOhm");
   f.Pick(f->cboRp(1), "kOhm");
   ExpectEveryValueDescribedByItsUnit(*f, "both resistors in kOhm");
+  EXPECT_EQ(f->cboRp(1).AccessibleDescription(), "100 kOhm");
   EXPECT_EQ(f->txtRpt.AccessibleDescription(), "kOhm");
   EXPECT_EQ(f->txtUpt.AccessibleDescription(), "kV");
 

@@ -7,7 +7,15 @@
 
 namespace zentavo {
 
-AccessibleList::AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+AccessibleList::AccessibleList(QComboBox* list)
+    : QAccessibleWidget(list, QAccessible::ComboBox), announced_(list->currentText()) {
+  // The interface lives exactly as long as the list, which is the connection's context.
+  QObject::connect(list, &QComboBox::currentTextChanged, list, [this, list](const QString& text) {
+    QAccessibleTextUpdateEvent change(list, 0, announced_, text);
+    announced_ = text;
+    QAccessible::updateAccessibility(&change);
+  });
+}
 
 QComboBox* AccessibleList::List() const {
   return static_cast<QComboBox*>(widget());

@@ -1,7 +1,8 @@
 // What a screen reader is told about a drop-down list: the name the form gave it, and the chosen
-// entry as its value and as the text it shows. Qt's own interface reports the chosen entry as the
-// name on Linux and leaves the caption to a label's relation, which the lists under a shared
-// column caption cannot have.
+// entry as its value and as the text it shows, announced as a text change when it changes (Qt
+// 6.4 offers readers no selection interface to find the new entry by). Qt's own interface reports
+// the chosen entry as the name on Linux and leaves the caption to a label's relation, which the
+// lists under a shared column caption cannot have.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -34,6 +35,8 @@ class AccessibleList : public QAccessibleWidget, public AccessibleShownText {
 
  private:
   QComboBox* List() const;
+
+  QString announced_;
 };
 
 }  // namespace zentavo

@@ -163,14 +163,15 @@ try:
               and a.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM)]
     check(not others, "nothing else outside the lists' entries takes the focus: %s" % others)
 
-    # (name, role, value read through the text interface, description: the unit beside it)
+    # (name, role, value read through the text interface, description: the unit beside a value, the
+    # quantity a unit list qualifies)
     rows = [
         ("Numărul rezistoarelor în paralel", pyatspi.ROLE_COMBO_BOX, "2", ""),
         ("Rezistenta 1", pyatspi.ROLE_TEXT, "100", "Ohm"),
-        ("Rezistenta 1, unitate", pyatspi.ROLE_COMBO_BOX, "Ohm", ""),
+        ("Rezistenta 1, unitate", pyatspi.ROLE_COMBO_BOX, "Ohm", "100 Ohm"),
         ("Rezistenta 2", pyatspi.ROLE_TEXT, "100", "Ohm"),
         ("Curentul în circuit", pyatspi.ROLE_TEXT, "1", "A"),
-        ("Curentul în circuit, unitate", pyatspi.ROLE_COMBO_BOX, "A", ""),
+        ("Curentul în circuit, unitate", pyatspi.ROLE_COMBO_BOX, "A", "1 A"),
         ("Rezistenta totală", pyatspi.ROLE_TEXT, "50", "Ohm"),
         ("Căderea de tensiune", pyatspi.ROLE_TEXT, "50", "V"),
         ("Căderea de tensiune, unitate", pyatspi.ROLE_TEXT, "V", ""),
@@ -186,7 +187,7 @@ try:
         check(accessible.getRole() == role, "%s is a %s" % (name, accessible.getRoleName()))
         check(text_of(accessible) == value, "%s reads %r: %r" % (name, value, text_of(accessible)))
         check(accessible.description == unit,
-              "%s is described by its unit %r: %r" % (name, unit, accessible.description))
+              "%s is described as %r: %r" % (name, unit, accessible.description))
     button = control("Sterge valori")
     check(button is not None and button.getRole() == pyatspi.ROLE_PUSH_BUTTON,
           "the clear button is a push button named by its caption")
