@@ -17,7 +17,20 @@
 
 namespace zentavo {
 
-enum class Property { Text, Caption, Visible, Left, Top, Width, Height, X1, Y1, X2, Y2 };
+enum class Property {
+  Text,
+  Caption,
+  Visible,
+  Left,
+  Top,
+  Width,
+  Height,
+  X1,
+  Y1,
+  X2,
+  Y2,
+  AccessibleDescription
+};
 enum class ControlKind { Window, Frame, TextBox, ComboBox, Label, CommandButton, Shape, Line };
 enum class Alignment { Left, Right, Centre };
 
@@ -69,6 +82,11 @@ class Control {
   void SetFont(Font font) { font_ = std::move(font); }
   const std::string& AccessibleName() const { return accessibleName_; }  // for screen readers
   void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+  // What a screen reader adds after the name and value, such as a result's unit; may change.
+  const std::string& AccessibleDescription() const { return accessibleDescription_; }
+  void SetAccessibleDescription(std::string description) {
+    Assign(accessibleDescription_, std::move(description), Property::AccessibleDescription);
+  }
 
   void Watch(Watcher watcher) { watchers_.push_back(std::move(watcher)); }
 
@@ -91,6 +109,7 @@ class Control {
   std::optional<Colour> backColour_;
   std::optional<Font> font_;
   std::string accessibleName_;
+  std::string accessibleDescription_;
   std::vector<Watcher> watchers_;
 };
 

@@ -1,5 +1,11 @@
 // Names a screen reader says for each control: the caption over its column or beside it, and the
-// resistor's number for a row.
+// resistor's number for a row. Each value also carries the unit shown beside it as its description,
+// so that the reader says "Puterea disipată 1, 25, mW" and not a bare number; each unit list
+// carries the quantity it qualifies ("47 kOhm"), which a reader announces when the user picks a
+// unit.
+#include <initializer_list>
+#include <type_traits>
+
 #include "frm_zentavo.h"
 
 namespace zentavo {
@@ -12,6 +18,36 @@ std::string Trimmed(std::string caption) {
 }
 
 const std::string kUnit = ", unitate";
+
+// The value's description follows the text shown by its unit control from now on.
+template <typename Unit>
+void DescribeByUnit(Control& value, Unit& unit) {
+  constexpr bool kCaption = std::is_same_v<Unit, Label>;
+  auto describe = [&value, &unit] {
+    if constexpr (kCaption) {
+      value.SetAccessibleDescription(unit.Caption());
+    } else {
+      value.SetAccessibleDescription(unit.Text());
+    }
+  };
+  describe();
+  unit.Watch([describe](Property property) {
+    if (property == (kCaption ? Property::Caption : Property::Text)) describe();
+  });
+}
+
+// The unit list's description follows its value and its own entry from now on.
+void DescribeByQuantity(ComboBox& unit, TextBox& value) {
+  auto describe = [&unit, &value] {
+    unit.SetAccessibleDescription(value.Text() + ' ' + unit.Text());
+  };
+  describe();
+  for (Control* shown : std::initializer_list<Control*>{&unit, &value}) {
+    shown->Watch([describe](Property property) {
+      if (property == Property::Text) describe();
+    });
+  }
+}
 
 }  // namespace
 
@@ -28,16 +64,23 @@ void frmZentavo::NameForScreenReaders() {
     txtUMW(i).SetAccessibleName(power + kUnit);
     txtIp(i).SetAccessibleName(current);
     txtUMI(i).SetAccessibleName(current + kUnit);
+    DescribeByUnit(txtRp(i), cboRp(i));
+    DescribeByQuantity(cboRp(i), txtRp(i));
+    DescribeByUnit(txtPp(i), txtUMW(i));
+    DescribeByUnit(txtIp(i), txtUMI(i));
   }
   cboRezP.SetAccessibleName(Trimmed(lblP.Caption()));
   txtRpt.SetAccessibleName(Trimmed(lblEticheteP(3).Caption()));
-  lblUMr.SetAccessibleName(Trimmed(lblEticheteP(3).Caption()) + kUnit);
   txtIpt.SetAccessibleName(lblEticheteP(4).Caption());
   cboIpt.SetAccessibleName(lblEticheteP(4).Caption() + kUnit);
   txtUpt.SetAccessibleName(lblEticheteP(5).Caption());
   txtUMU.SetAccessibleName(lblEticheteP(5).Caption() + kUnit);
   cmdClear.SetAccessibleName(cmdClear.Caption());
   frm.SetAccessibleName(Trimmed(frm.Caption()));
+  DescribeByUnit(txtRpt, lblUMr);
+  DescribeByUnit(txtIpt, cboIpt);
+  DescribeByQuantity(cboIpt, txtIpt);
+  DescribeByUnit(txtUpt, txtUMU);
 }
 
 }  // namespace zentavo

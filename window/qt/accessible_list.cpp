@@ -2,23 +2,19 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace zentavo {
-namespace {
 
-QAccessibleInterface* ListFactory(const QString& className, QObject* object) {
-  auto* list = qobject_cast<QComboBox*>(object);
-  if (className != QLatin1String("QComboBox") || list == nullptr || list->isEditable())
-    return nullptr;
-  return new AccessibleList(list);
-}
-
-}  // namespace
-
-AccessibleList::AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
-
-void AccessibleList::InstallFactory() {
-  QAccessible::installFactory(ListFactory);
+AccessibleList::AccessibleList(QComboBox* list)
+    : QAccessibleWidget(list, QAccessible::ComboBox), announced_(list->currentText()) {
+  // The interface lives exactly as long as the list, which is the connection's context.
+  QObject::connect(list, &QComboBox::currentTextChanged, list, [this, list](const QString& text) {
+    QAccessibleTextUpdateEvent change(list, 0, announced_, text);
+    announced_ = text;
+    QAccessible::updateAccessibility(&change);
+  });
 }
 
 QComboBox* AccessibleList::List() const {
@@ -29,6 +25,11 @@ QString AccessibleList::text(QAccessible::Text kind) const {
   if (kind == QAccessible::Value) return List()->currentText();
   if (kind == QAccessible::Name && List()->accessibleName().isEmpty()) return List()->currentText();
   return QAccessibleWidget::text(kind);
+}
+
+void* AccessibleList::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+  return QAccessibleWidget::interface_cast(type);
 }
 
 QAccessible::State AccessibleList::state() const {
@@ -64,6 +65,29 @@ void AccessibleList::doAction(const QString& action) {
     return;
   }
   QAccessibleWidget::doAction(action);
+}
+
+QString AccessibleList::ShownText() const {
+  return List()->currentText();
+}
+
+const QWidget& AccessibleList::Shower() const {
+  return *List();
+}
+
+QRect AccessibleList::TextArea() const {
+  QComboBox* list = List();
+  QStyleOptionComboBox box;
+  box.initFrom(list);
+  box.editable = false;
+  box.frame = list->hasFrame();
+  box.currentText = list->currentText();
+  return list->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
+                                       list);
+}
+
+Qt::Alignment AccessibleList::TextAlignment() const {
+  return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 }  // namespace zentavo

@@ -1,22 +1,25 @@
 // What a screen reader is told about a drop-down list: the name the form gave it, and the chosen
-// entry as its value. Qt's own interface reports the chosen entry as the name on Linux and leaves
-// the caption to a label's relation, which the lists under a shared column caption cannot have.
+// entry as its value and as the text it shows, announced as a text change when it changes (Qt
+// 6.4 offers readers no selection interface to find the new entry by). Qt's own interface reports
+// the chosen entry as the name on Linux and leaves the caption to a label's relation, which the
+// lists under a shared column caption cannot have.
 #pragma once
 
 #include <QAccessibleWidget>
+
+#include "accessible_shown_text.h"
 
 class QComboBox;
 
 namespace zentavo {
 
-class AccessibleList : public QAccessibleWidget {
+class AccessibleList : public QAccessibleWidget, public AccessibleShownText {
  public:
   explicit AccessibleList(QComboBox* list);
 
-  // Makes every drop-down list of the application use this interface.
-  static void InstallFactory();
-
   QString text(QAccessible::Text kind) const override;
+  using AccessibleShownText::text;
+  void* interface_cast(QAccessible::InterfaceType type) override;
   QAccessible::State state() const override;
   int childCount() const override;
   QAccessibleInterface* child(int index) const override;
@@ -24,8 +27,16 @@ class AccessibleList : public QAccessibleWidget {
   QStringList actionNames() const override;
   void doAction(const QString& action) override;
 
+ protected:
+  QString ShownText() const override;
+  const QWidget& Shower() const override;
+  QRect TextArea() const override;
+  Qt::Alignment TextAlignment() const override;
+
  private:
   QComboBox* List() const;
+
+  QString announced_;
 };
 
 }  // namespace zentavo

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include "accessible_list.h"
+#include "language_and_accessibility.h"
 
 // Q_INIT_RESOURCE cannot stand inside a namespace.
 static void RegisterResources() {
@@ -24,7 +24,7 @@ void SetUpApplication(QApplication& app) {
     app.setPalette(fusion->standardPalette());
   }
   QFont::insertSubstitution("Verdana", "DejaVu Sans");
-  AccessibleList::InstallFactory();
+  SetUpLanguageAndAccessibility(app);
 }
 
 }  // namespace zentavo

@@ -1,5 +1,5 @@
 // Prepares the application for the calculator's window: style, palette, fonts, resources, the
-// desktop entry it belongs to and what screen readers are told about its lists.
+// desktop entry it belongs to, Qt's own texts in Romanian and what screen readers are told.
 #pragma once
 
 class QApplication;

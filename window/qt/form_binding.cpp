@@ -102,6 +102,7 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
   widgets_[&control] = &widget;
   widget.setObjectName(ToQString(control.QualifiedName()));
   widget.setAccessibleName(ToQString(control.AccessibleName()));
+  widget.setAccessibleDescription(ToQString(control.AccessibleDescription()));
   if (control.OwnFont()) widget.setFont(ToQFont(*control.OwnFont()));
   if (!place) place = [&control, &widget] { widget.setGeometry(PixelRect(control)); };
   place();
@@ -109,6 +110,8 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
   control.Watch([&control, &widget, place](Property property) {
     if (property == Property::Visible) widget.setVisible(control.Visible());
     if (IsGeometry(property)) place();
+    if (property == Property::AccessibleDescription)
+      widget.setAccessibleDescription(ToQString(control.AccessibleDescription()));
   });
 }
 

@@ -138,5 +138,111 @@ TEST_F(WindowTest, ScreenReaderReadsEveryInputAndResultAsItsValue) {
   }
 }
 
+TEST_F(WindowTest, TheWindowIsATitledWindowHoldingAGroupingNotAFrame) {
+  QAccessibleInterface* face = Accessible(window.get());
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->role(), QAccessible::Window);
+  EXPECT_EQ(face->text(QAccessible::Name), "Zentavo");
+  QAccessibleInterface* frame = Accessible(Widget(Form().fraParalel));
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->role(), QAccessible::Grouping);
+  EXPECT_EQ(frame->parent()->object(), window.get());
+}
+
+TEST_F(WindowTest, ResultBoxesAreReadOnlyAndOfferNoEditingWhileInputsAreEditable) {
+  for (const TextBox* box : {&Form().txtRp(0), &Form().txtIpt, &Form().txtRpt, &Form().txtPp(2),
+                             &Form().txtUMI(1), &Form().txtUpt, &Form().txtUMU}) {
+    SCOPED_TRACE(box->QualifiedName());
+    QAccessibleInterface* face = Accessible(Widget(*box));
+    ASSERT_NE(face, nullptr);
+    const bool input = !box->ReadOnly();
+    EXPECT_EQ(face->state().editable, input);
+    EXPECT_EQ(face->state().readOnly, !input);
+    EXPECT_EQ(face->editableTextInterface() != nullptr, input);
+    ASSERT_NE(face->textInterface(), nullptr);
+    EXPECT_EQ(face->textInterface()->text(0, face->textInterface()->characterCount()), Shown(*box));
+  }
+}
+
+TEST_F(WindowTest, EachValueIsDescribedByItsUnitAsTheUnitChanges) {
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtRp(1), "100");
+  TypeOver(Form().txtIpt, "1");
+  auto description = [this](const Control& control) {
+    return Accessible(Widget(control))->text(QAccessible::Description);
+  };
+  EXPECT_EQ(description(Form().txtRpt), "Ohm");
+  EXPECT_EQ(description(Form().txtUpt), "V");
+  EXPECT_EQ(description(Form().txtPp(1)), "W");
+  EXPECT_EQ(description(Form().txtIp(0)), "mA");
+  EXPECT_EQ(description(Form().txtIpt), "A");
+  PickInList(Form().cboRp(0), 1);
+  PickInList(Form().cboRp(1), 1);
+  EXPECT_EQ(description(Form().txtRpt), Shown(Form().lblUMr));
+  EXPECT_EQ(description(Form().txtRpt), "kOhm");
+  EXPECT_EQ(description(Form().txtRp(0)), "kOhm");
+  EXPECT_EQ(description(Form().txtUpt), "kV");
+  // The total's unit label is read as the unit it shows.
+  EXPECT_EQ(Accessible(Widget(Form().lblUMr))->text(QAccessible::Name), "kOhm");
+}
+
+TEST_F(WindowTest, ADropDownListShowsItsChosenEntryAsText) {
+  PickInList(Form().cboRp(0), 2);
+  QAccessibleInterface* face = Accessible(Widget(Form().cboRp(0)));
+  ASSERT_NE(face, nullptr);
+  QAccessibleTextInterface* text = face->textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->characterCount(), 4);
+  EXPECT_EQ(text->text(0, text->characterCount()), "MOhm");
+  EXPECT_EQ(face->editableTextInterface(), nullptr);
+}
+
+// A screen reader that types into a box does what the user does: the form corrects and
+// recalculates.
+TEST_F(WindowTest, AnEditThroughTheAccessibleInterfaceReachesTheForm) {
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtIpt, "1");
+  QAccessibleEditableTextInterface* editable =
+      Accessible(Widget(Form().txtRp(1)))->editableTextInterface();
+  ASSERT_NE(editable, nullptr);
+  editable->replaceText(0, 1, "100");
+  EXPECT_EQ(Form().txtRp(1).Text(), "100");
+  EXPECT_EQ(Shown(Form().txtRpt), "50");
+  editable->insertText(0, "-");
+  EXPECT_EQ(Form().txtRp(1).Text(), "100") << "the input correction removes the minus sign";
+  editable->deleteText(2, 3);
+  EXPECT_EQ(Form().txtRp(1).Text(), "10");
+  EXPECT_EQ(Shown(Form().txtRpt), "9.091");
+  editable->insertText(2, "00000");
+  EXPECT_EQ(Form().txtRp(1).Text(), "100000") << "the box still holds at most six characters";
+}
+
+// Where a reader's review finds each character: inside the box, left to right, and back.
+TEST_F(WindowTest, CharactersAreFoundInsideTheirBoxInReadingOrder) {
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtRp(1), "47");
+  TypeOver(Form().txtIpt, "1");
+  for (const Control* control : std::initializer_list<const Control*>{
+           &Form().txtRp(0), &Form().txtIpt, &Form().txtRpt, &Form().txtUMU, &Form().cboRp(1)}) {
+    SCOPED_TRACE(control->QualifiedName());
+    QWidget* widget = Widget(*control);
+    QAccessibleTextInterface* text = Accessible(widget)->textInterface();
+    ASSERT_NE(text, nullptr);
+    ASSERT_GT(text->characterCount(), 0);
+    const QRect box(widget->mapToGlobal(QPoint()), widget->size());
+    int previousRight = box.left();
+    for (int offset = 0; offset < text->characterCount(); ++offset) {
+      const QRect character = text->characterRect(offset);
+      EXPECT_FALSE(character.isEmpty()) << offset;
+      EXPECT_TRUE(box.contains(character)) << offset;
+      EXPECT_GE(character.left(), previousRight) << offset;
+      previousRight = character.right();
+      EXPECT_EQ(text->offsetAtPoint(character.center()), offset);
+    }
+    EXPECT_EQ(text->characterRect(text->characterCount()), QRect());
+    EXPECT_EQ(text->offsetAtPoint(box.topLeft() - QPoint(5, 5)), -1);
+  }
+}
+
 }  // namespace
 }  // namespace zentavo

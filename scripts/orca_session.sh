@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Drives the Orca screen reader through a short session with the calculator on a virtual X
+# display and prints what Orca said: Tab round every control, type a resistor, pick a unit, type a
+# second resistor and a current, pick its unit. Speech goes through speech-dispatcher to a file
+# instead of a sound card. Needs orca and speech-dispatcher (not part of the CI packages).
+# Usage: [ORCA_LOG=FILE] scripts/orca_session.sh [PROGRAM]   (default: the default build's
+# program; ORCA_LOG keeps Orca's debug log)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/default/window/main/zentavo}")
+
+if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
+  export ZENTAVO_ON_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$program"
+fi
+
+work=$(mktemp -d)
+orca_pid=""
+app_pid=""
+trap '[ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; [ -n "$orca_pid" ] && kill "$orca_pid" 2>/dev/null;
+  [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"; rm -rf "$work"' EXIT
+
+# A private home, so neither Orca's nor speech-dispatcher's settings of this machine's user count.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+speech=$work/speech.txt
+: >"$speech"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
+LogDir "$work"
+AddModule "file" "sd_generic" "file.conf"
+DefaultModule file
+AudioOutputMethod "libao"
+CONF
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/file.conf" <<CONF
+GenericExecuteSynth "echo \'\$DATA\' >> $speech"
+GenericCmdDependency "echo"
+GenericLanguage "en" "en" "utf-8"
+GenericLanguage "ro" "ro" "utf-8"
+AddVoice "en" "MALE1" "en"
+AddVoice "ro" "MALE1" "ro"
+CONF
+# The module opens an audio device before it runs its command; libao's null driver is one.
+echo default_driver=null >"$HOME/.libao"
+
+# Orca speaks Romanian through gettext's LANGUAGE; speech-dispatcher needs a locale that the C
+# library has, and a Romanian one may not be generated.
+LANG=C.UTF-8 LANGUAGE=ro orca --replace --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
+orca_pid=$!
+for _ in $(seq 100); do
+  [ -s "$speech" ] && break
+  sleep 0.2
+done
+[ -s "$speech" ] || { echo "Orca did not start speaking" >&2; cat "$work/orca.out" >&2; exit 1; }
+
+LANG=ro_RO.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
+app_pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^ Zentavo $' | head -n 1)
+xdotool windowfocus --sync "$window"
+sleep 3
+
+# Each step is marked in the transcript with the keys that caused what follows.
+step() {
+  echo "[$1]" >>"$speech"
+  shift
+  "$@"
+  sleep 2
+}
+for _ in $(seq 8); do
+  step "Tab" xdotool key Tab
+done
+step "Tab" xdotool key Tab
+step "typed 47" xdotool type --delay 300 47
+step "Tab" xdotool key Tab
+step "Down: kOhm" xdotool key Down
+step "Tab" xdotool key Tab
+step "typed 22" xdotool type --delay 300 22
+step "Tab, Tab" xdotool key Tab Tab
+step "typed 12" xdotool type --delay 300 12
+step "Tab" xdotool key Tab
+step "Up: mA" xdotool key Up
+step "Esc" xdotool key Escape
+wait "$app_pid" || true
+app_pid=""
+
+echo "== What Orca said, as speech-dispatcher received it"
+cat "$speech"
+echo "== What Orca sent to speech, from its log"
+sed -n "s/^.* - SPEECH OUTPUT: '\\(.*\\)' *{'established.*\$/\\1/p" "$work/orca.log"

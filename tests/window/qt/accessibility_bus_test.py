@@ -1,0 +1,249 @@
+"""Reads the running calculator through the AT-SPI bus, as a screen reader does: the window and
+its tree, each control's role, name, value, unit and editability, and the focus events of Tab.
+The user's part is played with X key events; one resistor is typed in through the accessibility
+interface itself. Usage: accessibility_bus_test.py PROGRAM (inside an X display and a D-Bus
+session)."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok: " if condition else "FAIL: ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def pump(seconds):
+    """Delivers the bus's events while time passes."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def wait_until(condition, seconds=10):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump(0.05)
+        value = condition()
+        if value:
+            return value
+    return condition()
+
+
+def key(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", name], check=True)
+        pump(0.3)
+
+
+def typed(text):
+    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
+    pump(0.5)
+
+
+def states(accessible):
+    return set(accessible.getState().getStates())
+
+
+def descendants(accessible):
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def text_of(accessible):
+    try:
+        text = accessible.queryText()
+    except NotImplementedError:
+        return None
+    return text.getText(0, text.characterCount)
+
+
+def has_interface(accessible, name):
+    return name in pyatspi.listInterfaces(accessible)
+
+
+def find_application(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        application = desktop.getChildAtIndex(i)
+        if application is not None and application.name == name and application.childCount:
+            return application
+    return None
+
+
+focused = []
+
+
+def on_focus(event):
+    if event.detail1:
+        focused.append(event.source.name)
+
+
+pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+
+environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   LC_ALL="C.UTF-8")
+program = subprocess.Popen([sys.argv[1]], env=environment)
+try:
+    application = wait_until(lambda: find_application("zentavo"), 30)
+    if not check(application is not None, "the program appears on the accessibility bus"):
+        sys.exit(1)
+    window_id = subprocess.check_output(
+        ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^ Zentavo $"]).split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
+
+    # The window: one titled frame, holding one grouping and no second window-like object.
+    check(application.childCount == 1, "the program shows one top-level object")
+    window = application.getChildAtIndex(0)
+    check(window.getRole() == pyatspi.ROLE_FRAME,
+          "the top-level object is a frame: %s" % window.getRoleName())
+    check(window.name == "Zentavo", "the window is named after its title: %r" % window.name)
+    check(window.getLocalizedRoleName() == "cadru",
+          "its kind is told in Romanian: %r" % window.getLocalizedRoleName())
+    check(wait_until(lambda: pyatspi.STATE_ACTIVE in states(window)), "the window is active")
+    check(window.childCount == 1 and window.getChildAtIndex(0).getRole() == pyatspi.ROLE_PANEL,
+          "the frame holding the controls is a panel inside the window")
+    inner = [a.getRoleName() for a in descendants(window)
+             if a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW, pyatspi.ROLE_FILLER)]
+    check(not inner, "no window, frame or filler inside the window: %s" % inner)
+
+    kinds = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON}
+
+    def control(name):
+        """The box, list or button of that name (a column caption may share it)."""
+        found = [a for a in descendants(window) if a.name == name and a.getRole() in kinds]
+        check(len(found) == 1, "one control is named %r" % name)
+        return found[0] if found else None
+
+    # Tab goes round every control that takes the focus, in order, and each one says so.
+    tab_order = ["Rezistenta 1", "Rezistenta 1, unitate", "Rezistenta 2", "Rezistenta 2, unitate",
+                 "Curentul în circuit", "Curentul în circuit, unitate", "Sterge valori",
+                 "Numărul rezistoarelor în paralel"]
+    wait_until(lambda: focused)
+    check(focused[-1:] == ["Numărul rezistoarelor în paralel"],
+          "the count list has the focus at start: %s" % focused)
+    del focused[:]
+    key("Tab")
+    typed("100")
+    key("Tab", "Tab")
+    typed("100")
+    key("Tab", "Tab")
+    typed("1")
+    key("Tab", "Tab", "Tab")
+    wait_until(lambda: len(focused) >= len(tab_order), 5)
+    # Qt repeats a focus event for some moves; what counts is the order of the controls.
+    heard = [name for i, name in enumerate(focused) if i == 0 or focused[i - 1] != name]
+    check(heard == tab_order, "Tab raises a focus event for each control in turn: %s" % heard)
+
+    # Every control a user can reach says what it is, what it is called and what it holds.
+    reachable = [a for a in descendants(window) if pyatspi.STATE_FOCUSABLE in states(a)
+                 and a.getRole() in kinds]
+    names = [a.name for a in reachable]
+    check(len(reachable) == 31, "31 boxes, lists and the button take the focus: %d" % len(reachable))
+    check(all(name.strip() for name in names) and len(set(names)) == len(names),
+          "each of them has a name of its own")
+    others = [(a.getRoleName(), a.name) for a in descendants(window)
+              if pyatspi.STATE_FOCUSABLE in states(a) and a.getRole() not in kinds
+              and a.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM)]
+    check(not others, "nothing else outside the lists' entries takes the focus: %s" % others)
+
+    # (name, role, value read through the text interface, description: the unit beside a value, the
+    # quantity a unit list qualifies)
+    rows = [
+        ("Numărul rezistoarelor în paralel", pyatspi.ROLE_COMBO_BOX, "2", ""),
+        ("Rezistenta 1", pyatspi.ROLE_TEXT, "100", "Ohm"),
+        ("Rezistenta 1, unitate", pyatspi.ROLE_COMBO_BOX, "Ohm", "100 Ohm"),
+        ("Rezistenta 2", pyatspi.ROLE_TEXT, "100", "Ohm"),
+        ("Curentul în circuit", pyatspi.ROLE_TEXT, "1", "A"),
+        ("Curentul în circuit, unitate", pyatspi.ROLE_COMBO_BOX, "A", "1 A"),
+        ("Rezistenta totală", pyatspi.ROLE_TEXT, "50", "Ohm"),
+        ("Căderea de tensiune", pyatspi.ROLE_TEXT, "50", "V"),
+        ("Căderea de tensiune, unitate", pyatspi.ROLE_TEXT, "V", ""),
+        ("Puterea disipată 1", pyatspi.ROLE_TEXT, "25", "W"),
+        ("Puterea disipată 2, unitate", pyatspi.ROLE_TEXT, "W", ""),
+        ("Curent prin ramură 2", pyatspi.ROLE_TEXT, "500", "mA"),
+        ("Curent prin ramură 1, unitate", pyatspi.ROLE_TEXT, "mA", ""),
+    ]
+    for name, role, value, unit in rows:
+        accessible = control(name)
+        if accessible is None:
+            continue
+        check(accessible.getRole() == role, "%s is a %s" % (name, accessible.getRoleName()))
+        check(text_of(accessible) == value, "%s reads %r: %r" % (name, value, text_of(accessible)))
+        check(accessible.description == unit,
+              "%s is described as %r: %r" % (name, unit, accessible.description))
+    button = control("Sterge valori")
+    check(button is not None and button.getRole() == pyatspi.ROLE_PUSH_BUTTON,
+          "the clear button is a push button named by its caption")
+
+    # Results and units are read-only; inputs are editable.
+    for accessible in reachable:
+        if accessible.getRole() != pyatspi.ROLE_TEXT:
+            continue
+        is_input = accessible.name.startswith("Rezistenta ") and accessible.name[-1].isdigit() \
+            or accessible.name == "Curentul în circuit"
+        s = states(accessible)
+        check((pyatspi.STATE_EDITABLE in s) == is_input
+              and (pyatspi.STATE_READ_ONLY in s) != is_input
+              and has_interface(accessible, "EditableText") == is_input,
+              "%s is %s" % (accessible.name, "editable" if is_input else "read-only, not editable"))
+
+    # The total's unit is the label beside it; descriptions follow the units as they change.
+    check(wait_until(lambda: any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "Ohm"
+                                 for a in descendants(window))),
+          "the total's unit label reads as its caption")
+    for unit_list in ("Rezistenta 1, unitate", "Rezistenta 2, unitate"):
+        accessible = control(unit_list)
+        actions = accessible.queryAction()
+        names_of_actions = [actions.getName(i) for i in range(actions.nActions)]
+        actions.doAction(names_of_actions.index("SetFocus"))
+        wait_until(lambda: pyatspi.STATE_FOCUSED in states(accessible))
+        key("Down")
+    total = control("Rezistenta totală")
+    check(wait_until(lambda: total.description == "kOhm"),
+          "after both resistors become kOhm the total is described as kOhm: %r" % total.description)
+    check(any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "kOhm" for a in descendants(window)),
+          "and its unit label reads kOhm")
+    check(control("Rezistenta 1").description == "kOhm", "the first resistor is described as kOhm")
+    voltage = control("Căderea de tensiune")
+    check(text_of(voltage) == "50" and voltage.description == "kV",
+          "the voltage reads 50 kV: %r %r" % (text_of(voltage), voltage.description))
+
+    # A screen reader's own edit of an input counts as the user's: the results follow it.
+    second = control("Rezistenta 2")
+    second.queryEditableText().setTextContents("200")
+    check(wait_until(lambda: text_of(total) == "66.667"),
+          "typing 200 through the bus into the second resistor makes the total 66.667: %r"
+          % text_of(total))
+    check(text_of(second) == "200", "the second resistor reads 200: %r" % text_of(second))
+
+    key("Escape")
+    status = None
+    try:
+        status = program.wait(10)
+    except subprocess.TimeoutExpired:
+        pass
+    check(status == 0, "Esc ends the program with status 0: %s" % status)
+finally:
+    if program.poll() is None:
+        program.kill()
+        program.wait()
+
+print("%d failures" % len(failures))
+sys.exit(1 if failures else 0)

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs accessibility_bus_test.py against the real program on a virtual X display, in a private
+# D-Bus session whose accessibility bus starts on demand, as in a desktop session.
+# Usage: accessibility_bus_test.sh PROGRAM
+set -euo pipefail
+program=$1
+
+if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
+  export ZENTAVO_ON_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$@"
+fi
+
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+# The system's Python has the AT-SPI bindings, whatever python3 comes first on the PATH.
+/usr/bin/python3 "$(dirname "$0")/accessibility_bus_test.py" "$program"

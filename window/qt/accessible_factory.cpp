@@ -1,0 +1,37 @@
+#include "accessible_factory.h"
+
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "accessible_box.h"
+#include "accessible_list.h"
+#include "schematic_frame.h"
+#include "zentavo_window.h"
+
+namespace zentavo {
+namespace {
+
+// Qt asks once for each class from the object's own up to QObject, so each interface is matched
+// on the class it is written for.
+QAccessibleInterface* Interface(const QString& className, QObject* object) {
+  if (className == QLatin1String(ZentavoWindow::staticMetaObject.className()))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  if (className == QLatin1String(SchematicFrame::staticMetaObject.className()))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+  if (className == QLatin1String("QLineEdit"))
+    return new AccessibleBox(static_cast<QLineEdit*>(object));
+  if (className == QLatin1String("QComboBox")) {
+    auto* list = static_cast<QComboBox*>(object);
+    if (!list->isEditable()) return new AccessibleList(list);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleInterfaces() {
+  QAccessible::installFactory(Interface);
+}
+
+}  // namespace zentavo

@@ -1,0 +1,11 @@
+// Chooses what a screen reader is told about each of the window's widgets where Qt's own choice
+// misleads it: the window is a titled window (Qt reports a plain widget as a nameless filler), the
+// frame is a grouping (Qt reports it as a frame, which readers take for the window), and the boxes
+// and lists report their unit, value and editability.
+#pragma once
+
+namespace zentavo {
+
+void InstallAccessibleInterfaces();
+
+}  // namespace zentavo
