@@ -1,0 +1,66 @@
+#include "number_elision.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace zentavo {
+namespace {
+
+std::size_t Characters(std::string_view text) {
+  std::size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+struct ElisionRow {
+  const char* text;
+  const char* separator;
+  std::size_t room;  // characters that fit
+  const char* shown;
+};
+void PrintTo(const ElisionRow& row, std::ostream* out) {
+  *out << '"' << row.text << "\" in " << row.room << " characters";
+}
+
+class ElideNumberTest : public testing::TestWithParam<ElisionRow> {};
+
+TEST_P(ElideNumberTest, KeepsTheFirstDigitTheSeparatorAndTheExponent) {
+  const ElisionRow& row = GetParam();
+  const std::string shown = ElideNumber(
+      row.text, row.separator, [&](std::string_view text) { return Characters(text) <= row.room; });
+  EXPECT_EQ(shown, row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ElideNumberTest,
+    testing::Values(ElisionRow{"17.982612", ".", 12, "17.982612"},
+                    ElisionRow{"3.81039087715294E+21", ".", 11, "3.8103…E+21"},
+                    ElisionRow{"3,81039087715294E+21", ",", 11, "3,8103…E+21"},
+                    ElisionRow{"-1.23456789012345E+308", ".", 10, "-1.2…E+308"},
+                    ElisionRow{"61728332771605.5", ".", 10, "617283…5.5"},
+                    ElisionRow{"123456789012345", ".", 8, "1234567…"},
+                    ElisionRow{"1.5E-05", ".", 6, "1.…E-05"},
+                    ElisionRow{"12\u066b5E+30", "\u066b", 7, "12\u066b…E+30"},
+                    ElisionRow{"3.81039087715294E+21", ".", 3, "3.…E+21"},
+                    ElisionRow{"MW", ".", 1, "MW"}, ElisionRow{"", ".", 0, ""}));
+
+TEST(ElideNumber, NeverDropsWhatMustStayWhateverTheRoom) {
+  const std::string text = "-9.87654321098765E-123";
+  for (std::size_t room = 0; room <= text.size(); ++room) {
+    SCOPED_TRACE(room);
+    const std::string shown =
+        ElideNumber(text, ".", [&](std::string_view t) { return Characters(t) <= room; });
+    EXPECT_TRUE(shown.starts_with("-9.")) << shown;
+    EXPECT_TRUE(shown.ends_with("E-123")) << shown;
+    if (shown != text) {
+      EXPECT_NE(shown.find(kEllipsis), std::string::npos) << shown;
+    }
+    if (room >= 9) {
+      EXPECT_LE(Characters(shown), room) << shown;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zentavo
