@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "caret_placement.h"
+#include "design_palette.h"
 #include "qt_conversions.h"
+#include "result_box.h"
 
 namespace zentavo {
 namespace {
@@ -82,6 +84,7 @@ void FormBinding::BindWindow(Window& window, QWidget& widget) {
   fixSize();
   widget.setWindowTitle(ToQString(window.Caption()));
   widget.setAccessibleName(ToQString(window.AccessibleName()));
+  widget.setPalette(DesignPalette());
   SetColour(widget, QPalette::Window, window.BackColour());
   widget.setAutoFillBackground(true);
   if (window.OwnFont()) widget.setFont(ToQFont(*window.OwnFont()));
@@ -116,7 +119,8 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
 }
 
 QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
-  auto* edit = new QLineEdit(&frame);
+  QLineEdit* edit = box.ReadOnly() ? new ResultBox(form_.Format().decimalSeparator, &frame)
+                                   : new QLineEdit(&frame);
   BindCommon(box, *edit);
   edit->setAlignment(ToQtAlignment(box.TextAlignment()));
   edit->setMaxLength(box.MaxLength() > 0 ? static_cast<int>(box.MaxLength())

@@ -1,0 +1,103 @@
+#include "result_box.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <cmath>
+
+#include "number_elision.h"
+
+namespace zentavo {
+namespace {
+
+// A line edit keeps this much room between its contents and its text.
+constexpr int kHorizontalMargin = 2;
+constexpr int kVerticalMargin = 1;
+
+int PixelSize(const QFont& font) {
+  return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+}  // namespace
+
+ResultBox::ResultBox(std::string decimalSeparator, QWidget* parent)
+    : QLineEdit(parent), decimalSeparator_(std::move(decimalSeparator)) {
+  setReadOnly(true);
+  connect(this, &QLineEdit::textChanged, this, &QWidget::setToolTip);
+}
+
+QRect ResultBox::TextArea() const {
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  return style()
+      ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+      .marginsRemoved(textMargins())
+      .adjusted(kHorizontalMargin, kVerticalMargin, -kHorizontalMargin, -kVerticalMargin);
+}
+
+ResultBox::Drawing ResultBox::DrawnText() const {
+  const QString whole = text();
+  const int room = TextArea().width();
+  QFont drawn = font();
+  auto fits = [&](const QString& shown) {
+    return QFontMetrics(drawn).horizontalAdvance(shown) <= room;
+  };
+  if (fits(whole)) return {whole, drawn};
+  const int size = PixelSize(drawn);
+  const int smallest = std::max(1, static_cast<int>(std::lround(size * kSmallestScale)));
+  for (int pixels = size - 1; pixels >= smallest; --pixels) {
+    drawn.setPixelSize(pixels);
+    if (fits(whole)) return {whole, drawn};
+  }
+  const std::string shortened =
+      ElideNumber(whole.toStdString(), decimalSeparator_, [&](std::string_view shown) {
+        return fits(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
+      });
+  return {QString::fromStdString(shortened), drawn};
+}
+
+void ResultBox::paintEvent(QPaintEvent* event) {
+  const Drawing drawing = DrawnText();
+  if (drawing.text == text() && drawing.font == font()) {
+    QLineEdit::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+
+  const QRect area = TextArea();
+  const QFontMetrics metrics(drawing.font);
+  const int width = metrics.horizontalAdvance(drawing.text);
+  int left = area.left();
+  if (alignment() & Qt::AlignRight) left = area.right() + 1 - width;
+  if (alignment() & Qt::AlignHCenter) left = area.left() + (area.width() - width) / 2;
+  const QRect line(left, area.top() + (area.height() - metrics.height() + 1) / 2, width,
+                   metrics.height());
+
+  // A selection in a shortened text covers all of it; in a whole text, its own characters.
+  QRect selected;
+  if (hasSelectedText()) {
+    selected = line;
+    if (drawing.text == text()) {
+      const int start = selectionStart();
+      selected.setLeft(left + metrics.horizontalAdvance(drawing.text.left(start)));
+      selected.setRight(left + metrics.horizontalAdvance(drawing.text.left(selectionEnd())) - 1);
+    }
+  }
+  painter.setClipRect(area);
+  painter.setFont(drawing.font);
+  painter.setPen(palette().color(QPalette::Text));
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, drawing.text);
+  if (!selected.isEmpty()) {
+    painter.setClipRect(selected.intersected(area));
+    painter.fillRect(selected, palette().brush(QPalette::Highlight));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, drawing.text);
+  }
+}
+
+}  // namespace zentavo
