@@ -27,6 +27,8 @@ inline constexpr Colour kWindowGrey{224, 224, 224};
 inline constexpr Colour kInputGreen{192, 255, 192};
 inline constexpr Colour kResultYellow{255, 255, 128};
 inline constexpr Colour kLeadBlue{128, 128, 255};
+// Text, wires and shape borders: dark on the fixed backgrounds whatever the desktop's theme says.
+inline constexpr Colour kInk{0, 0, 0};
 inline const Font kWindowFont{"Verdana", 9.75, false};
 inline const Font kCaptionFont{"Verdana", 8.25, false};
 inline const Font kSignatureFont{"Verdana", 12, true};

@@ -3,11 +3,14 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "design_palette.h"
+
 namespace zentavo {
 
 FailureBox::FailureBox(const QString& message, QWidget& window)
     : QMessageBox(QMessageBox::Critical, window.windowTitle(), message, QMessageBox::Ok, &window) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setPalette(DesignPalette());
   window.installEventFilter(this);
 }
 

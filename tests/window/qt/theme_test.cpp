@@ -1,0 +1,169 @@
+// The window stays readable whatever the desktop's theme: every text-bearing control reaches a
+// contrast of at least 4.5:1 (WCAG AA) between its text and its background, in the palette it
+// paints with and in the pixels it paints, and the wires stay dark on the grey. CTest runs this
+// plain, under a dark and two high-contrast GTK themes through Qt's GTK platform theme (with
+// ZENTAVO_EXPECT_DARK_DESKTOP=1 where the theme is dark), and one test gives the application a
+// dark palette for every widget class, as a dark Qt colour scheme does.
+#include <QAbstractItemView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
+#include <cmath>
+#include <map>
+#include <memory>
+
+#include "failure_box.h"
+#include "frm_zentavo.h"
+#include "qt_conversions.h"
+#include "window_fixture.h"
+
+namespace zentavo {
+namespace {
+
+using testing_support::WindowTest;
+
+double Luminance(QColor colour) {
+  auto channel = [](double value) {
+    value /= 255;
+    return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+         0.0722 * channel(colour.blue());
+}
+
+double Contrast(QColor a, QColor b) {
+  const double lighter = std::max(Luminance(a), Luminance(b));
+  const double darker = std::min(Luminance(a), Luminance(b));
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The text and background roles a widget paints its text with; a label is transparent over its
+// parent.
+std::pair<QColor, QColor> TextColours(const QWidget& widget) {
+  const QPalette& palette = widget.palette();
+  if (qobject_cast<const QLineEdit*>(&widget) != nullptr)
+    return {palette.color(QPalette::Text), palette.color(QPalette::Base)};
+  if (qobject_cast<const QLabel*>(&widget) != nullptr)
+    return {palette.color(QPalette::WindowText),
+            widget.parentWidget()->palette().color(QPalette::Window)};
+  return {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)};
+}
+
+// The painted background (the commonest colour) and the painted colour that stands out most
+// from it, which is the text's where there is text.
+std::pair<QColor, QColor> PaintedColours(const QImage& image) {
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  QRgb background = counts.begin()->first;
+  for (const auto& [colour, count] : counts)
+    if (count > counts[background]) background = colour;
+  QRgb ink = background;
+  for (const auto& entry : counts)
+    if (Contrast(QColor(entry.first), QColor(background)) >
+        Contrast(QColor(ink), QColor(background)))
+      ink = entry.first;
+  return {QColor(ink), QColor(background)};
+}
+
+class Themes : public WindowTest {
+ protected:
+  Themes() {
+    PickInList(Form().cboRezP, 2);
+    for (int i = 0; i < kResistorRows; ++i) TypeOver(Form().txtRp(i), "47");
+    TypeOver(Form().txtIpt, "3");
+  }
+
+  void ExpectReadable(QWidget& widget, const std::string& what) {
+    SCOPED_TRACE(what);
+    const auto [text, background] = TextColours(widget);
+    EXPECT_GE(Contrast(text, background), 4.5)
+        << text.name().toStdString() << " on " << background.name().toStdString();
+    const auto [ink, paper] = PaintedColours(widget.grab().toImage());
+    EXPECT_GE(Contrast(ink, paper), 4.5)
+        << "painted " << ink.name().toStdString() << " on " << paper.name().toStdString();
+  }
+
+  void ExpectEveryControlReadable() {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+      if (!widget->isVisible()) continue;
+      const bool bearsText = qobject_cast<QLineEdit*>(widget) != nullptr ||
+                             qobject_cast<QComboBox*>(widget) != nullptr ||
+                             qobject_cast<QLabel*>(widget) != nullptr ||
+                             qobject_cast<QPushButton*>(widget) != nullptr;
+      if (bearsText && !widget->grab().isNull())
+        ExpectReadable(*widget, widget->objectName().toStdString());
+    }
+    // The left supply lead, dark on the frame's grey.
+    const QImage frame = Widget(Form().fraParalel)->grab().toImage();
+    const qreal ratio = frame.devicePixelRatio();
+    const QPoint lead(qRound(20 * ratio), qRound(Pixels(1560) * ratio));
+    EXPECT_GE(Contrast(QColor(frame.pixel(lead)), ToQColor(design::kWindowGrey)), 4.5)
+        << QColor(frame.pixel(lead)).name().toStdString();
+  }
+};
+
+TEST_F(Themes, EveryControlAndWireIsReadable) {
+  if (qEnvironmentVariableIntValue("ZENTAVO_EXPECT_DARK_DESKTOP") == 1) {
+    // Otherwise the theme did not load and this run would prove nothing: the style's own palette
+    // follows the desktop's.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    EXPECT_LT(fusion->standardPalette().color(QPalette::Window).lightness(), 128);
+  }
+  ExpectEveryControlReadable();
+}
+
+TEST_F(Themes, AnOpenListAndTheFailureBoxAreReadable) {
+  QComboBox* list = Combo(Form().cboRp(0));
+  list->showPopup();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->view()->window()));
+  const QPalette& palette = list->view()->palette();
+  EXPECT_GE(Contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)), 4.5);
+  const auto [ink, paper] = PaintedColours(list->view()->viewport()->grab().toImage());
+  EXPECT_GE(Contrast(ink, paper), 4.5);
+  list->hidePopup();
+
+  QPointer<FailureBox> box = new FailureBox("Depășire", *window);
+  box->open();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+  for (QWidget* widget : box->findChildren<QWidget*>()) {
+    auto* label = qobject_cast<QLabel*>(widget);
+    const bool bearsText =
+        label != nullptr ? !label->text().isEmpty() : qobject_cast<QPushButton*>(widget) != nullptr;
+    if (widget->isVisible() && bearsText)
+      ExpectReadable(*widget, "failure box " + widget->objectName().toStdString());
+  }
+  box->close();
+}
+
+// A dark colour scheme as a Qt desktop gives it: a dark palette for the application and for
+// every widget class.
+class DarkQtPalette : public Themes {
+ protected:
+  static void SetUpTestSuite() {
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(40, 40, 40)},
+                                {QPalette::WindowText, QColor(235, 235, 235)},
+                                {QPalette::Base, QColor(25, 25, 25)},
+                                {QPalette::Text, QColor(235, 235, 235)},
+                                {QPalette::Button, QColor(50, 50, 50)},
+                                {QPalette::ButtonText, QColor(235, 235, 235)}})
+      dark.setColor(role, colour);
+    saved_ = QApplication::palette();
+    QApplication::setPalette(dark);
+    for (const char* kind :
+         {"QLineEdit", "QComboBox", "QLabel", "QPushButton", "QAbstractItemView"})
+      QApplication::setPalette(dark, kind);
+  }
+  static void TearDownTestSuite() { QApplication::setPalette(saved_); }
+
+  static inline QPalette saved_;
+};
+
+TEST_F(DarkQtPalette, EveryControlAndWireIsReadable) {
+  ExpectEveryControlReadable();
+}
+
+}  // namespace
+}  // namespace zentavo
