@@ -66,6 +66,21 @@ void BM_PasteLongestCurrent(benchmark::State& state) {
 }
 BENCHMARK(BM_PasteLongestCurrent)->Unit(benchmark::kMillisecond);
 
+// A longer paste, which the box cuts to its limit: digits that make too large a number, so that
+// the field is corrected to 0 as well.
+void BM_PasteBeyondTheLimit(benchmark::State& state) {
+  LongCurrentWindow window;
+  const QString tooLong(40000, '7');
+  for (auto _ : state) {
+    window.Paste(tooLong);
+    state.PauseTiming();
+    if (window.Held() != "0") state.SkipWithError("the too large number was not corrected");
+    window.Paste("2");
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PasteBeyondTheLimit)->Unit(benchmark::kMillisecond);
+
 // Types a digit at one end of a text one character short of the limit, then deletes it.
 void TypeAndDelete(benchmark::State& state, bool atStart) {
   LongCurrentWindow window;
