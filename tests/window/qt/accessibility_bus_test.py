@@ -4,88 +4,13 @@ The user's part is played with X key events; one resistor is typed in through th
 interface itself. Usage: accessibility_bus_test.py PROGRAM (inside an X display and a D-Bus
 session)."""
 
-import os
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-failures = []
-
-
-def check(condition, what):
-    print(("ok: " if condition else "FAIL: ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
-
-def pump(seconds):
-    """Delivers the bus's events while time passes."""
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-
-
-def wait_until(condition, seconds=10):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        pump(0.05)
-        value = condition()
-        if value:
-            return value
-    return condition()
-
-
-def key(*names):
-    for name in names:
-        subprocess.run(["xdotool", "key", name], check=True)
-        pump(0.3)
-
-
-def typed(text):
-    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
-    pump(0.5)
-
-
-def states(accessible):
-    return set(accessible.getState().getStates())
-
-
-def descendants(accessible):
-    for i in range(accessible.childCount):
-        child = accessible.getChildAtIndex(i)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def text_of(accessible):
-    try:
-        text = accessible.queryText()
-    except NotImplementedError:
-        return None
-    return text.getText(0, text.characterCount)
-
-
-def has_interface(accessible, name):
-    return name in pyatspi.listInterfaces(accessible)
-
-
-def find_application(name):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        application = desktop.getChildAtIndex(i)
-        if application is not None and application.name == name and application.childCount:
-            return application
-    return None
-
+from atspi_session import (check, descendants, finish, has_interface, key, start, states,
+                           text_of, typed, wait_until)
 
 focused = []
 
@@ -97,17 +22,8 @@ def on_focus(event):
 
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 
-environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="C.UTF-8")
-program = subprocess.Popen([sys.argv[1]], env=environment)
+program, application, window_id = start(sys.argv[1])
 try:
-    application = wait_until(lambda: find_application("zentavo"), 30)
-    if not check(application is not None, "the program appears on the accessibility bus"):
-        sys.exit(1)
-    window_id = subprocess.check_output(
-        ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^ Zentavo $"]).split()[0]
-    subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
-
     # The window: one titled frame, holding one grouping and no second window-like object.
     check(application.childCount == 1, "the program shows one top-level object")
     window = application.getChildAtIndex(0)
@@ -245,5 +161,4 @@ finally:
         program.kill()
         program.wait()
 
-print("%d failures" % len(failures))
-sys.exit(1 if failures else 0)
+finish()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs accessibility_bus_test.py against the real program on a virtual X display, in a private
-# D-Bus session whose accessibility bus starts on demand, as in a desktop session.
-# Usage: accessibility_bus_test.sh PROGRAM
+# Runs one of the AT-SPI test scripts against the real program on a virtual X display, in a
+# private D-Bus session whose accessibility bus starts on demand, as in a desktop session.
+# Usage: atspi_test.sh SCRIPT PROGRAM
 set -euo pipefail
-program=$1
+script=$1
+program=$2
 
 if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
   export ZENTAVO_ON_XVFB=1
@@ -14,4 +15,4 @@ export XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 # The system's Python has the AT-SPI bindings, whatever python3 comes first on the PATH.
-/usr/bin/python3 "$(dirname "$0")/accessibility_bus_test.py" "$program"
+/usr/bin/python3 "$(dirname "$0")/$script" "$program"

@@ -1,0 +1,107 @@
+"""What the tests that drive the real program through X and read it through the AT-SPI bus share:
+starting the program, waiting while the bus delivers its events, X keys, and reading the tree."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok: " if condition else "FAIL: ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+    return condition
+
+
+def pump(seconds):
+    """Delivers the bus's events while time passes."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def wait_until(condition, seconds=10):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump(0.05)
+        value = condition()
+        if value:
+            return value
+    return condition()
+
+
+def key(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", name], check=True)
+        pump(0.3)
+
+
+def typed(text):
+    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
+    pump(0.5)
+
+
+def states(accessible):
+    return set(accessible.getState().getStates())
+
+
+def descendants(accessible):
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def text_of(accessible):
+    try:
+        text = accessible.queryText()
+    except NotImplementedError:
+        return None
+    return text.getText(0, text.characterCount)
+
+
+def has_interface(accessible, name):
+    return name in pyatspi.listInterfaces(accessible)
+
+
+def find_application(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        application = desktop.getChildAtIndex(i)
+        if application is not None and application.name == name and application.childCount:
+            return application
+    return None
+
+
+
+
+def start(program_path):
+    """Starts the program on the X display with its accessibility always on, waits for its window
+    on the bus and gives the window the focus; gives the process and the top-level object."""
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                       LC_ALL="C.UTF-8")
+    program = subprocess.Popen([program_path], env=environment)
+    application = wait_until(lambda: find_application("zentavo"), 30)
+    if not check(application is not None, "the program appears on the accessibility bus"):
+        program.kill()
+        sys.exit(1)
+    window_id = subprocess.check_output(
+        ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^ Zentavo $"]).split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
+    return program, application, window_id
+
+
+def finish():
+    print("%d failures" % len(failures))
+    sys.exit(1 if failures else 0)

@@ -1,0 +1,84 @@
+"""Presses in the real program on an X display the keys that once ended it or changed what was
+typed, and reads the window back through the AT-SPI bus: chords for which X types Esc's control
+character, numbers typed key by key, and the failure box clicked away from under a click-to-focus
+desktop. Usage: real_keys_test.py PROGRAM (inside an X display and a D-Bus session)."""
+
+import os
+import subprocess
+import sys
+
+import pyatspi
+
+from atspi_session import check, descendants, finish, key, pump, start, text_of, typed, wait_until
+
+program, application, window_id = start(sys.argv[1])
+try:
+    window = application.getChildAtIndex(0)
+    kinds = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON}
+
+    def control(name):
+        return next(a for a in descendants(window) if a.name == name and a.getRole() in kinds)
+
+    def windows():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid)],
+                               capture_output=True, text=True).stdout.split()
+        return len(found)
+
+    first, current = control("Rezistenta 1"), control("Curentul în circuit")
+    voltage = control("Căderea de tensiune")
+    key("Tab")
+    typed("47")
+    key("Tab", "Tab")
+    typed("10")
+    key("Tab", "Tab")
+    typed("2")
+
+    # Chords whose X text is Esc's control character, and others that once typed or picked.
+    for chord in ("ctrl+3", "ctrl+bracketleft", "ctrl+shift+bracketleft", "ctrl+KP_3", "alt+5",
+                  "ctrl+KP_Add", "ctrl+End", "ctrl+space"):
+        key(chord)
+        check(program.poll() is None, "%s leaves the program running" % chord)
+    check(text_of(first) == "47" and text_of(current) == "2",
+          "and every input as it was: %r %r" % (text_of(first), text_of(current)))
+
+    # Numbers typed key by key end as typed; 47 and 10 Ohm in parallel make 8.246 Ohm.
+    for keys, volts, unit in (("1e-5", "82.46", "uV"), (".25", "2.0615", "V")):
+        key("ctrl+a")
+        typed(keys)
+        check(wait_until(lambda: text_of(current) == keys), "typing %s keeps it: %r"
+              % (keys, text_of(current)))
+        check(wait_until(lambda: text_of(voltage) == volts and voltage.description == unit),
+              "the voltage is %s %s: %r %r" % (volts, unit, text_of(voltage), voltage.description))
+
+    # An overflow opens the failure box; a click in the window under it, which a click-to-focus
+    # desktop answers by focusing the window, leaves the keyboard with the box.
+    key("ctrl+a")
+    typed("1e308")
+    check(wait_until(lambda: windows() == 2), "an overflowing current opens the failure box")
+    geometry = dict(line.split("=") for line in subprocess.check_output(
+        ["xdotool", "getwindowgeometry", "--shell", window_id], text=True).split())
+    here = os.path.dirname(os.path.abspath(__file__))
+    desktop = subprocess.Popen([sys.executable, os.path.join(here, "click_to_focus.py"),
+                                window_id.decode()], stdout=subprocess.PIPE, text=True)
+    check(desktop.stdout.readline().strip() == "ready", "the click-to-focus desktop is ready")
+    subprocess.run(["xdotool", "mousemove", str(int(geometry["X"]) + 15),
+                    str(int(geometry["Y"]) + int(geometry["HEIGHT"]) - 15), "click", "1"],
+                   check=True)
+    desktop.wait(10)
+    pump(0.5)
+    key("Return")
+    check(wait_until(lambda: windows() == 1), "Enter closes the failure box after the click")
+    check(program.poll() is None and text_of(current) == "1e308" and text_of(first) == "47",
+          "the program runs on with the inputs as typed")
+
+    key("Escape")
+    try:
+        check(program.wait(10) == 0, "Esc ends the program with status 0")
+    except subprocess.TimeoutExpired:
+        check(False, "Esc ends the program")
+finally:
+    if program.poll() is None:
+        program.kill()
+        program.wait()
+
+finish()
