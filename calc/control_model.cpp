@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "number_text.h"
+#include "utf8.h"
 
 namespace zentavo {
 

@@ -279,17 +279,4 @@ double RoundHalfEven(double x, int places) {
   return rounded;
 }
 
-std::size_t CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-std::string FirstCharacters(std::string_view text, std::size_t count) {
-  std::size_t seen = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((text[i] & 0xC0) != 0x80 && seen++ == count) return std::string(text.substr(0, i));
-  }
-  return std::string(text);
-}
-
 }  // namespace zentavo

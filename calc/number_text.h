@@ -47,8 +47,4 @@ struct FieldReading {
 };
 FieldReading ReadValueField(std::string_view text, const NumberFormat& format);
 
-// Counts and cuts UTF-8 text by characters (code points), not bytes.
-std::size_t CharacterCount(std::string_view text);
-std::string FirstCharacters(std::string_view text, std::size_t count);
-
 }  // namespace zentavo

@@ -1,6 +1,7 @@
 #include "frm_zentavo.h"
 
 #include "failure_message.h"
+#include "utf8.h"
 
 namespace zentavo {
 namespace {

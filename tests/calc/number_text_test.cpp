@@ -252,12 +252,5 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"..", kDot, Kind::NotANumber, 0}, FieldRow{"1e999", kDot, Kind::NotANumber, 0},
         FieldRow{"1e400e", kDot, Kind::NotANumber, 0}));
 
-TEST(Characters, CountAndCutByCodePointNotByte) {
-  EXPECT_EQ(CharacterCount("ăîș"), 3u);
-  EXPECT_EQ(FirstCharacters("ăîșțâ12", 3), "ăîș");
-  EXPECT_EQ(FirstCharacters("12", 6), "12");
-  EXPECT_EQ(FirstCharacters("1234567", 6), "123456");
-}
-
 }  // namespace
 }  // namespace zentavo

@@ -14,6 +14,7 @@
 #include "failure.h"
 #include "fuzz_check.h"
 #include "number_text.h"
+#include "utf8.h"
 #include "reference_number.h"
 #include "reference_rounding.h"
 

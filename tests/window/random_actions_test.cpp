@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form_fixture.h"
+#include "utf8.h"
 
 namespace zentavo {
 namespace {

@@ -1,0 +1,13 @@
+// Counts and cuts UTF-8 text by characters (code points), not bytes, as a text box counts them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zentavo {
+
+std::size_t CharacterCount(std::string_view text);
+std::string FirstCharacters(std::string_view text, std::size_t count);
+
+}  // namespace zentavo
