@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints their tables: one recalculation, one typed character (in the
-# form and in the real widgets, off screen), and start-up time and memory beside a bare Qt window.
+# form and in the real widgets, off screen, repaint included), and start-up time and memory beside
+# a window of the same size with one label and a bare one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

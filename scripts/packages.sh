@@ -4,3 +4,4 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps imagema
   desktop-file-utils appstream)
 FUZZ_PACKAGES=(cmake clang libclang-rt-14-dev libgtest-dev)
 PACKAGE_PACKAGES=(dpkg-dev xvfb xauth xdotool)
+PROFILE_PACKAGES=(valgrind)
