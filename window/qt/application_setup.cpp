@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 
 #include "accessible_list.h"
+#include "frm_zentavo.h"
+#include "qt_conversions.h"
 
 // Q_INIT_RESOURCE cannot stand inside a namespace.
 static void RegisterResources() {
@@ -23,7 +25,9 @@ void SetUpApplication(QApplication& app) {
     app.setStyle(fusion);
     app.setPalette(fusion->standardPalette());
   }
-  QFont::insertSubstitution("Verdana", "DejaVu Sans");
+  // Every widget is then built in the window's font, instead of laying out its text in the
+  // desktop's font first.
+  QApplication::setFont(ToQFont(design::kWindowFont));
   AccessibleList::InstallFactory();
 }
 

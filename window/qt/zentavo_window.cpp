@@ -1,6 +1,7 @@
 #include "zentavo_window.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
@@ -35,6 +36,9 @@ void ZentavoWindow::ShowFailure(const std::string& message) {
   auto* box = new QMessageBox(QMessageBox::Critical, windowTitle(), ToQString(message),
                               QMessageBox::Ok, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
+  // The box is the desktop's, not part of the design: it keeps the desktop's font, which the
+  // application's font no longer is.
+  box->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
   box->open();
 }
 
