@@ -10,15 +10,9 @@
 #include "frm_zentavo.h"
 #include "qt_conversions.h"
 
-// Q_INIT_RESOURCE cannot stand inside a namespace.
-static void RegisterResources() {
-  Q_INIT_RESOURCE(zentavo);
-}
-
 namespace zentavo {
 
 void SetUpApplication(QApplication& app) {
-  RegisterResources();
   // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName("ro.tarvik.Zentavo");
   if (QStyle* fusion = QStyleFactory::create("Fusion")) {

@@ -4,10 +4,15 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 
 #include "qt_conversions.h"
 #include "schematic_frame.h"
+
+// The icon's pixels, compiled in: read from the resource file, they would load every image
+// format plugin first.
+#include "zentavo.xpm"
 
 namespace zentavo {
 
@@ -21,7 +26,7 @@ ZentavoWindow::ZentavoWindow(WindowHooks hooks)
       frame_(new SchematicFrame(form_, this)),
       binding_(form_, *this, *frame_),
       keyPreview_(form_, *this) {
-  setWindowIcon(QIcon(":/icons/zentavo.xpm"));
+  setWindowIcon(QIcon(QPixmap(zentavo_icon)));
   if (QWidget* first = binding_.WidgetFor(form_.cboRezP)) first->setFocus();
   CentreOnScreen();
 }
