@@ -149,6 +149,10 @@ void FormBinding::TextChanged(const TextBox& box, QLineEdit& edit) {
 
 template <typename Action>
 void FormBinding::RunUserAction(Action action) {
+  if (inUserAction_) {
+    action();
+    return;
+  }
   inUserAction_ = true;
   action();
   inUserAction_ = false;
