@@ -1,11 +1,18 @@
-// Times one typed character in the real widgets, off screen: from the key press until every
-// result widget holds its new text.
+// Times one typed character in the real widgets, off screen: from the key press until every box
+// whose text it changes shows the new text and has been repainted.
+// With --keystrokes=N it types N characters and ends, for callgrind to count instructions in
+// TypeAndRepaint alone.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <array>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string_view>
+#include <vector>
 
 #include "application_setup.h"
 #include "zentavo_window.h"
@@ -24,48 +31,116 @@ void TypeOver(ZentavoWindow& window, const TextBox& box, const QString& keys) {
   QTest::keyClicks(edit, keys);
 }
 
-// The result boxes of the four rows and the voltage, as the widgets show them.
-std::array<QString, 9> ShownResults(ZentavoWindow& window) {
-  frmZentavo& form = window.Form();
-  std::array<QString, 9> shown;
-  for (int i = 0; i < 4; ++i) {
-    shown[static_cast<std::size_t>(2 * i)] = EditFor(window, form.txtPp(i))->text();
-    shown[static_cast<std::size_t>(2 * i + 1)] = EditFor(window, form.txtIp(i))->text();
+// Counts the paint events each watched widget receives.
+class PaintCounter : public QObject {
+ public:
+  void Watch(QWidget* widget) { widget->installEventFilter(this); }
+  int Paints(const QObject* widget) const {
+    auto found = paints_.find(widget);
+    return found == paints_.end() ? 0 : found->second;
   }
-  shown[8] = EditFor(window, form.txtUpt)->text();
-  return shown;
-}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_[watched];
+    return false;
+  }
+
+ private:
+  std::map<const QObject*, int> paints_;
+};
+
+// The four resistors and a current filled in, the caret at the end of the current; typing "1"
+// and deleting it again moves every result between two sets of texts.
+class TypingSetUp {
+ public:
+  TypingSetUp() : window_({[](const std::string&) {}, [] {}}) {
+    window_.show();
+    frmZentavo& form = window_.Form();
+    form.UserPicks(form.cboRezP, 2);
+    const QString values[] = {"1", "2.2", "47", "3.3"};
+    for (int i = 0; i < 4; ++i) TypeOver(window_, form.txtRp(i), values[i]);
+    TypeOver(window_, form.txtIpt, "12.5");
+    current_ = EditFor(window_, form.txtIpt);
+    current_->setFocus();
+    current_->end(false);
+    QApplication::processEvents();
+
+    const auto edits = window_.findChildren<QLineEdit*>();
+    std::vector<QString> without, withDigit;
+    for (QLineEdit* edit : edits) without.push_back(edit->text());
+    QTest::keyClick(current_, Qt::Key_1);
+    for (QLineEdit* edit : edits) withDigit.push_back(edit->text());
+    QTest::keyClick(current_, Qt::Key_Backspace);
+    QApplication::processEvents();
+    for (std::size_t i = 0; i < without.size(); ++i) {
+      if (withDigit[i] == without[i]) continue;
+      changed_.push_back({edits[static_cast<qsizetype>(i)], withDigit[i], without[i]});
+      paints_.Watch(changed_.back().edit);
+    }
+  }
+
+  bool ChangesSomething() const { return changed_.size() > 1; }
+
+  // Types the digit or deletes it, and lets the event loop run until every changed box has
+  // painted its new text; false if some box shows a wrong text or never paints.
+  [[gnu::noinline]] bool TypeAndRepaint(bool digit) {
+    std::vector<int> before;
+    for (const Changed& box : changed_) before.push_back(paints_.Paints(box.edit));
+    QTest::keyClick(current_, digit ? Qt::Key_1 : Qt::Key_Backspace);
+    for (int round = 0; round < kMaxRounds; ++round) {
+      QApplication::processEvents();
+      bool painted = true;
+      for (std::size_t i = 0; i < changed_.size() && painted; ++i)
+        painted = paints_.Paints(changed_[i].edit) > before[i];
+      if (painted) break;
+    }
+    for (std::size_t i = 0; i < changed_.size(); ++i) {
+      const Changed& box = changed_[i];
+      if (paints_.Paints(box.edit) == before[i]) return false;
+      if (box.edit->text() != (digit ? box.withDigit : box.without)) return false;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr int kMaxRounds = 100;
+
+  struct Changed {
+    QLineEdit* edit;
+    QString withDigit, without;
+  };
+
+  ZentavoWindow window_;
+  QLineEdit* current_ = nullptr;
+  PaintCounter paints_;
+  std::vector<Changed> changed_;
+};
 
 void BM_TypedCharacterInWidgets(benchmark::State& state) {
-  ZentavoWindow window({[](const std::string&) {}, [] {}});
-  window.show();
-  frmZentavo& form = window.Form();
-  form.UserPicks(form.cboRezP, 2);
-  const QString values[] = {"1", "2.2", "47", "3.3"};
-  for (int i = 0; i < 4; ++i) TypeOver(window, form.txtRp(i), values[i]);
-  TypeOver(window, form.txtIpt, "12.5");
-  QLineEdit* current = EditFor(window, form.txtIpt);
-  current->setFocus();
-  current->end(false);
-
-  // Typing "1" after 12.5 and deleting it again moves between two sets of results.
-  QTest::keyClick(current, Qt::Key_1);
-  const auto withDigit = ShownResults(window);
-  QTest::keyClick(current, Qt::Key_Backspace);
-  const auto without = ShownResults(window);
-  if (withDigit == without) state.SkipWithError("typing a digit changed no result");
-
+  TypingSetUp typing;
+  if (!typing.ChangesSomething()) state.SkipWithError("typing a digit changed no result");
   bool digit = true;
   for (auto _ : state) {
-    QTest::keyClick(current, digit ? Qt::Key_1 : Qt::Key_Backspace);
-    if (ShownResults(window) != (digit ? withDigit : without)) {
-      state.SkipWithError("a result widget does not show the new result");
+    if (!typing.TypeAndRepaint(digit)) {
+      state.SkipWithError("a changed box does not show its new text, repainted");
       break;
     }
     digit = !digit;
   }
 }
 BENCHMARK(BM_TypedCharacterInWidgets)->Repetitions(5)->ReportAggregatesOnly(true);
+
+int TypeKeystrokes(int count) {
+  TypingSetUp typing;
+  for (int i = 0; i < count; ++i) {
+    if (!typing.TypeAndRepaint(i % 2 == 0)) {
+      std::fputs("a changed box does not show its new text, repainted\n", stderr);
+      return 1;
+    }
+  }
+  return 0;
+}
 
 }  // namespace
 }  // namespace zentavo
@@ -74,6 +149,13 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   zentavo::SetUpApplication(app);
+  constexpr std::string_view kKeystrokes = "--keystrokes=";
+  if (argc > 1 && std::string_view(argv[1]).starts_with(kKeystrokes)) {
+    int count = 0;
+    const char* number = argv[1] + kKeystrokes.size();
+    std::from_chars(number, number + std::strlen(number), count);
+    return zentavo::TypeKeystrokes(count);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,6 +1,11 @@
-// Starts either the calculator's window, exactly as the program does, or a bare Qt window of the
-// same size, and says "painted" on standard output once the window's first frame is painted.
+// Starts one of three windows and says "painted" on standard output once its first frame is
+// painted, then ends at once: the calculator's window, exactly as the program starts it; with
+// --label, a window of the same size holding one label, the least a Qt program that draws text
+// pays; with --bare, the same window without the label. --grab FILE also saves that first frame.
+#include <unistd.h>
 #include <QApplication>
+#include <QLabel>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -12,39 +17,58 @@
 
 namespace {
 
-// Reports the first paint of the watched window once that paint has been handled.
+// Reports the first paint of the watched window once every widget of that frame is painted.
 class FirstPaint : public QObject {
  public:
+  explicit FirstPaint(QString grabFile) : grabFile_(std::move(grabFile)) {}
+
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !reported_) {
       reported_ = true;
-      QTimer::singleShot(0, [] {
+      auto* window = static_cast<QWidget*>(watched);
+      QTimer::singleShot(0, window, [this, window] {
+        if (!grabFile_.isEmpty() && !window->grab().save(grabFile_)) _exit(1);
         std::fputs("painted\n", stdout);
         std::fflush(stdout);
-        QApplication::exit(0);
+        // Every kind of window ends here alike, so no start-up is charged for its teardown.
+        _exit(0);
       });
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  QString grabFile_;
   bool reported_ = false;
 };
+
+// The calculator's client area when it opens.
+constexpr QSize kOpenedSize(689, 218);
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+  const char* mode = "";
+  QString grabFile;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--grab") == 0 && i + 1 < argc) {
+      grabFile = QString::fromLocal8Bit(argv[++i]);
+    } else {
+      mode = argv[i];
+    }
+  }
   QApplication app(argc, argv);
   std::unique_ptr<QWidget> window;
-  if (bare) {
+  if (std::strcmp(mode, "--bare") == 0 || std::strcmp(mode, "--label") == 0) {
     window = std::make_unique<QWidget>();
-    window->setFixedSize(689, 218);  // the calculator's client area when it opens
+    window->setFixedSize(kOpenedSize);
+    if (std::strcmp(mode, "--label") == 0)
+      (new QLabel(QStringLiteral("Numărul rezistoarelor în paralel:"), window.get()))->move(8, 8);
   } else {
     zentavo::SetUpApplication(app);
     window = std::make_unique<zentavo::ZentavoWindow>();
   }
-  FirstPaint firstPaint;
+  FirstPaint firstPaint(grabFile);
   window->installEventFilter(&firstPaint);
   window->show();
   return QApplication::exec();

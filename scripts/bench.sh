@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints their tables: one recalculation, one typed character (in the
-# form and in the real widgets, off screen), every action on the longest current, and start-up
-# time and memory beside a bare Qt window.
+# form and in the real widgets, off screen, repaint included), every action on the longest
+# current, and start-up time and memory beside a window of the same size with one label and a
+# bare one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh

@@ -6,3 +6,4 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps imagema
   python3-xlib)
 FUZZ_PACKAGES=(cmake clang libclang-rt-14-dev libgtest-dev)
 PACKAGE_PACKAGES=(dpkg-dev lintian devscripts binutils xvfb xauth xdotool)
+PROFILE_PACKAGES=(valgrind)

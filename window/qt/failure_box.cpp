@@ -1,6 +1,7 @@
 #include "failure_box.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QTimer>
 
 #include "design_palette.h"
@@ -11,6 +12,9 @@ FailureBox::FailureBox(const QString& message, QWidget& window)
     : QMessageBox(QMessageBox::Critical, window.windowTitle(), message, QMessageBox::Ok, &window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setPalette(DesignPalette());
+  // The box is the desktop's, not part of the design: it keeps the desktop's font, which the
+  // application's font no longer is.
+  setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
   window.installEventFilter(this);
 }
 

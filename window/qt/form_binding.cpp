@@ -131,14 +131,39 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
   ShowText(box, *edit);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &box, edit](const QString& text) {
     editedByUser_ = &box;
-    form_.UserEditsText(box, text.toStdString());
+    RunUserAction([&] {
+      form_.UserEditsText(box, text.toStdString());
+      // The box ends showing what the model keeps, whether or not the model wrote it anew.
+      TextChanged(box, *edit);
+    });
     editedByUser_ = nullptr;
-    ShowText(box, *edit);
   });
   box.Watch([this, &box, edit](Property property) {
-    if (property == Property::Text) ShowText(box, *edit);
+    if (property == Property::Text) TextChanged(box, *edit);
   });
   return edit;
+}
+
+void FormBinding::TextChanged(const TextBox& box, QLineEdit& edit) {
+  if (!inUserAction_) {
+    ShowText(box, edit);
+    return;
+  }
+  const std::pair<const TextBox*, QLineEdit*> pending(&box, &edit);
+  if (std::find(pendingTexts_.begin(), pendingTexts_.end(), pending) == pendingTexts_.end())
+    pendingTexts_.push_back(pending);
+}
+
+template <typename Action>
+void FormBinding::RunUserAction(Action action) {
+  if (inUserAction_) {
+    action();
+    return;
+  }
+  inUserAction_ = true;
+  action();
+  inUserAction_ = false;
+  for (auto [box, edit] : std::exchange(pendingTexts_, {})) ShowText(*box, *edit);
 }
 
 void FormBinding::ShowText(const TextBox& box, QLineEdit& edit) {
@@ -162,7 +187,7 @@ QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
   combo->setCurrentIndex(box.ListIndex());
   // activated comes only from the user: a pick in the list, an arrow key or a typed letter.
   QObject::connect(combo, &QComboBox::activated, combo, [this, &box, combo](int entry) {
-    form_.UserPicks(box, entry);
+    RunUserAction([&] { form_.UserPicks(box, entry); });
     combo->setCurrentIndex(box.ListIndex());
   });
   box.Watch([&box, combo](Property property) {
@@ -199,7 +224,7 @@ QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
   widget->setText(ToQString(button.Caption()));
   SetColour(*widget, QPalette::Button, button.BackColour());
   QObject::connect(widget, &QPushButton::clicked, widget,
-                   [this, &button] { form_.UserClicks(button); });
+                   [this, &button] { RunUserAction([&] { form_.UserClicks(button); }); });
   button.Watch([&button, widget](Property property) {
     if (property == Property::Caption) widget->setText(ToQString(button.Caption()));
   });

@@ -1,10 +1,12 @@
-// Binds the form's controls to Qt widgets: every property change of the model shows at once in
-// its widget, and every user edit of a widget goes to the form's entry point for that action.
+// Binds the form's controls to Qt widgets: every property change of the model shows in its
+// widget, and every user edit of a widget goes to the form's entry point for that action.
 #pragma once
 
 #include <QWidget>
 #include <functional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "frm_zentavo.h"
 
@@ -35,11 +37,18 @@ class FormBinding {
   // Name, font, visibility and placement; place defaults to the control's rectangle.
   void BindCommon(Control& control, QWidget& widget, std::function<void()> place = {});
   void ShowText(const TextBox& box, QLineEdit& edit);
+  // A text written while a user action runs is shown once, when the action ends: the model
+  // rewrites most results several times in one action.
+  void TextChanged(const TextBox& box, QLineEdit& edit);
+  template <typename Action>
+  void RunUserAction(Action action);
   void SetTabOrder();
 
   frmZentavo& form_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   const TextBox* editedByUser_ = nullptr;
+  bool inUserAction_ = false;
+  std::vector<std::pair<const TextBox*, QLineEdit*>> pendingTexts_;
 };
 
 }  // namespace zentavo

@@ -1,5 +1,6 @@
 #include "schematic_frame.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -19,9 +20,19 @@ QRect LineBand(QPoint from, QPoint to, int width) {
   return {topLeft, bottomRight};
 }
 
-void DrawLine(QPainter& painter, QPoint from, QPoint to, int width, const QColor& colour) {
+// Whether a drawing can reach the part of the frame being repainted; a margin of one pixel keeps
+// this true at fractional scales, where a pixel of the drawing can share a device pixel with it.
+bool Reaches(const QRect& drawing, const QRegion& repainted) {
+  return repainted.intersects(drawing.adjusted(-1, -1, 1, 1));
+}
+
+// Only the part of the frame behind a box that shows a new text is repainted: the wires that
+// cannot reach it are skipped rather than drawn and clipped away.
+void DrawLine(QPainter& painter, const QRegion& repainted, QPoint from, QPoint to, int width,
+              const QColor& colour) {
   if (from.x() == to.x() || from.y() == to.y()) {
-    painter.fillRect(LineBand(from, to, width), colour);
+    const QRect band = LineBand(from, to, width);
+    if (Reaches(band, repainted)) painter.fillRect(band, colour);
     return;
   }
   painter.setPen(QPen(colour, width));
@@ -54,6 +65,7 @@ void SchematicFrame::paintEvent(QPaintEvent* event) {
     const QRect bounds = PixelRect(*shape);
     const int border = shape->BorderWidth();
     if (shape->Form() == ShapeForm::Circle) {
+      if (!Reaches(bounds, event->region())) continue;
       // Only the round dots are smoothed; wires stay sharp-edged.
       painter.setRenderHint(QPainter::Antialiasing, true);
       painter.setPen(QPen(windowText, border));
@@ -67,13 +79,13 @@ void SchematicFrame::paintEvent(QPaintEvent* event) {
     const QPoint a = bounds.topLeft(), b = bounds.topRight(), c = bounds.bottomRight(),
                  d = bounds.bottomLeft();
     for (auto [from, to] : {std::pair{a, b}, {d, c}, {a, d}, {b, c}})
-      DrawLine(painter, from, to, border, windowText);
+      DrawLine(painter, event->region(), from, to, border, windowText);
   }
 
   for (const zentavo::Line* line : lines_) {
     if (!line->Visible()) continue;
     const QColor colour = line->LineColour() ? ToQColor(*line->LineColour()) : windowText;
-    DrawLine(painter, QPoint(Pixels(line->X1()), Pixels(line->Y1())),
+    DrawLine(painter, event->region(), QPoint(Pixels(line->X1()), Pixels(line->Y1())),
              QPoint(Pixels(line->X2()), Pixels(line->Y2())), line->BorderWidth(), colour);
   }
 }

@@ -2,11 +2,16 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 #include "failure_box.h"
 #include "qt_conversions.h"
 #include "schematic_frame.h"
+
+// The icon's pixels, compiled in: read from the resource file, they would load every image
+// format plugin first.
+#include "zentavo.xpm"
 
 namespace zentavo {
 
@@ -20,7 +25,7 @@ ZentavoWindow::ZentavoWindow(WindowHooks hooks)
       frame_(new SchematicFrame(form_, this)),
       binding_(form_, *this, *frame_),
       keyPreview_(form_, *this) {
-  setWindowIcon(QIcon(":/icons/zentavo.xpm"));
+  setWindowIcon(QIcon(QPixmap(zentavo_icon)));
   if (QWidget* first = binding_.WidgetFor(form_.cboRezP)) first->setFocus();
   CentreOnScreen();
 }

@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_RUNTIME_DIR", ZENTAVO_TEST_RUNTIME_DIR);
   QApplication app(argc, argv);
   zentavo::SetUpApplication(app);
+  // The icon file, which the tests compare with the icon the window carries.
+  Q_INIT_RESOURCE(zentavo);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

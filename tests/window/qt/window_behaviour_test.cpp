@@ -6,6 +6,9 @@
 #include <QTimer>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "window_fixture.h"
 
@@ -179,6 +182,32 @@ TEST_F(WindowTest, TypedValuesShowTheirResultsAndALetterClearsThem) {
     EXPECT_EQ(Shown(Form().txtUMI(i)), "");
   }
   EXPECT_TRUE(recorded.failures.empty());
+}
+
+// One keystroke rewrites most results several times in the model; each box shows only its last
+// text, so that it is laid out and repainted once.
+TEST_F(WindowTest, AKeystrokeShowsEachChangedTextOnce) {
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtRp(1), "220");
+  TypeOver(Form().txtIpt, "1");
+  std::vector<std::pair<QLineEdit*, std::unique_ptr<QSignalSpy>>> spies;
+  for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+    spies.emplace_back(edit, std::make_unique<QSignalSpy>(edit, &QLineEdit::textChanged));
+
+  QTest::keyClick(Edit(Form().txtIpt), Qt::Key_2);
+
+  int changed = 0;
+  for (const auto& [edit, spy] : spies) {
+    SCOPED_TRACE(edit->objectName().toStdString());
+    EXPECT_LE(spy->count(), 1);
+    changed += static_cast<int>(spy->count());
+  }
+  EXPECT_GE(changed, 6);  // the current, the voltage, two powers and two branch currents
+  for (const Control* control : Form().Controls()) {
+    const auto* box = dynamic_cast<const TextBox*>(control);
+    if (box == nullptr) continue;
+    EXPECT_EQ(Shown(*box).toStdString(), box->Text()) << box->QualifiedName();
+  }
 }
 
 // Each way a user chooses a unit in a closed or open list; every one recalculates.
