@@ -1,5 +1,6 @@
 #include "result_box.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
@@ -25,7 +26,23 @@ int PixelSize(const QFont& font) {
 ResultBox::ResultBox(std::string decimalSeparator, QWidget* parent)
     : QLineEdit(parent), decimalSeparator_(std::move(decimalSeparator)) {
   setReadOnly(true);
-  connect(this, &QLineEdit::textChanged, this, &QWidget::setToolTip);
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    drawing_.reset();
+    setToolTip(text);
+  });
+}
+
+void ResultBox::resizeEvent(QResizeEvent* event) {
+  drawing_.reset();
+  QLineEdit::resizeEvent(event);
+}
+
+void ResultBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    drawing_.reset();
+    widestNumberCharacter_ = 0;
+  }
+  QLineEdit::changeEvent(event);
 }
 
 QRect ResultBox::TextArea() const {
@@ -37,8 +54,28 @@ QRect ResultBox::TextArea() const {
       .adjusted(kHorizontalMargin, kVerticalMargin, -kHorizontalMargin, -kVerticalMargin);
 }
 
-ResultBox::Drawing ResultBox::DrawnText() const {
+const ResultBox::Drawing& ResultBox::DrawnText() const {
+  if (!drawing_) drawing_ = Fitted();
+  return *drawing_;
+}
+
+// Most results are short numbers: they fit for certain, without laying out their text, when
+// every character is one a number is written with and even the widest of those would fit.
+bool ResultBox::SurelyFits(const QString& shown) const {
+  const QString numberCharacters =
+      QStringLiteral("0123456789+-E.,") + QString::fromStdString(decimalSeparator_);
+  if (widestNumberCharacter_ == 0) {
+    for (QChar c : numberCharacters)
+      widestNumberCharacter_ = std::max(widestNumberCharacter_, fontMetrics().horizontalAdvance(c));
+  }
+  for (QChar c : shown)
+    if (!numberCharacters.contains(c)) return false;
+  return shown.size() * widestNumberCharacter_ <= TextArea().width();
+}
+
+ResultBox::Drawing ResultBox::Fitted() const {
   const QString whole = text();
+  if (SurelyFits(whole)) return {whole, font()};
   const int room = TextArea().width();
   QFont drawn = font();
   auto fits = [&](const QString& shown) {
@@ -59,7 +96,7 @@ ResultBox::Drawing ResultBox::DrawnText() const {
 }
 
 void ResultBox::paintEvent(QPaintEvent* event) {
-  const Drawing drawing = DrawnText();
+  const Drawing& drawing = DrawnText();
   if (drawing.text == text() && drawing.font == font()) {
     QLineEdit::paintEvent(event);
     return;

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <optional>
 #include <string>
 
 namespace zentavo {
@@ -20,7 +21,7 @@ class ResultBox : public QLineEdit {
     QString text;  // the whole text, or its shortening
     QFont font;
   };
-  Drawing DrawnText() const;
+  const Drawing& DrawnText() const;
   // Where the text is drawn: the line edit's contents, less its margins.
   QRect TextArea() const;
 
@@ -28,9 +29,18 @@ class ResultBox : public QLineEdit {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  Drawing Fitted() const;
+  bool SurelyFits(const QString& text) const;
+
   std::string decimalSeparator_;
+  // What the box draws, worked out once for its text, size and font.
+  mutable std::optional<Drawing> drawing_;
+  // The advance of the widest character a number is written with, in the box's font.
+  mutable int widestNumberCharacter_ = 0;
 };
 
 }  // namespace zentavo

@@ -71,7 +71,7 @@ TEST_F(LongResults, EveryBoxDrawsItsWholeTextOrAShorteningThatKeepsWhatMatters) 
       box->SetText(text.toStdString());
       auto* result = qobject_cast<ResultBox*>(Edit(*box));
       ASSERT_NE(result, nullptr);
-      const ResultBox::Drawing drawing = result->DrawnText();
+      const ResultBox::Drawing& drawing = result->DrawnText();
       const QRect area = result->TextArea();
       const QFontMetrics metrics(drawing.font);
       const int designSize = result->font().pixelSize();
