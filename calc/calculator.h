@@ -7,8 +7,6 @@
 
 namespace zentavo {
 
-struct Band;
-
 class Calculator {
  public:
   Calculator(CircuitControls& controls, const NumberFormat& format)
@@ -23,15 +21,12 @@ class Calculator {
   void ScaleCurrents();
 
  private:
-  double Number(const TextBox& box) const { return TextToDouble(box.Text(), format_); }
+  // A number as a result field shows it, and the number a field's text reads back as.
+  std::string Written(double x) const { return DoubleToText(x, format_); }
+  std::string WrittenRounded(double x) const { return Written(RoundHalfEven(x, 3)); }
+  double ReadBack(const TextBox& box) const { return TextToDouble(box.Text(), format_); }
   std::uint8_t Count() const { return TextToByte(c_.cboRezP.Text(), format_); }
-  std::string Text(double x) const { return DoubleToText(x, format_); }
-  std::string Rounded(double x) const { return Text(RoundHalfEven(x, 3)); }
   void ShowTotalRow(bool visible);
-  // Scales rows 0 to count - 1 of a value column with the band ladder, rounding every number.
-  template <std::size_t N>
-  void ScaleRows(ControlArray<TextBox, kResistorRows>& values,
-                 ControlArray<TextBox, kResistorRows>& units, const Band (&bands)[N]);
 
   CircuitControls& c_;
   const NumberFormat& format_;

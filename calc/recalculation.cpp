@@ -80,8 +80,9 @@ void Calculator::Recalculate() {
   }
 
   c_.txtRpt.SetText("0");
-  for (int k = 1; k <= Count(); ++k) c_.txtRpt.SetText(Text(Add(Number(c_.txtRpt), Div(1, R(k)))));
-  c_.txtRpt.SetText(Rounded(Div(1, Number(c_.txtRpt))));
+  for (int k = 1; k <= Count(); ++k)
+    c_.txtRpt.SetText(Written(Add(ReadBack(c_.txtRpt), Div(1, R(k)))));
+  c_.txtRpt.SetText(WrittenRounded(Div(1, ReadBack(c_.txtRpt))));
   const std::string totalText = c_.txtRpt.Text();
   ScaleTotalResistance();
 
@@ -92,20 +93,20 @@ void Calculator::Recalculate() {
     current = Div(current, 1000);
   }
 
-  c_.txtUpt.SetText(Text(Mul(TextToDouble(totalText, format_), current)));
+  c_.txtUpt.SetText(Written(Mul(TextToDouble(totalText, format_), current)));
   const std::string voltageText = c_.txtUpt.Text();
   ScaleVoltage();
 
   for (int k = 1; k <= Count(); ++k) {
     double u = TextToDouble(voltageText, format_);
     P(k) = Div(Mul(u, u), R(k));
-    c_.txtPp(k - 1).SetText(Text(P(k)));
+    c_.txtPp(k - 1).SetText(Written(P(k)));
   }
   ScalePowers();
 
   for (int k = 1; k <= Count(); ++k) {
     I(k) = Div(TextToDouble(voltageText, format_), R(k));
-    c_.txtIp(k - 1).SetText(Text(I(k)));
+    c_.txtIp(k - 1).SetText(Written(I(k)));
   }
   ScaleCurrents();
 }
