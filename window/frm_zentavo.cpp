@@ -6,8 +6,6 @@
 namespace zentavo {
 namespace {
 
-constexpr std::int16_t kEscape = 27;
-
 // The text that makes a negative value positive. DoubleToText of the negated value is preferred;
 // where the field could not hold it, or it would not read back as that value, or the user is still
 // typing the number, the typed text loses its minus sign instead, so the field keeps exactly the
@@ -23,6 +21,19 @@ std::string PositiveText(const TextBox& field, const FieldReading& negative,
   typed.erase(typed.find('-'), 1);
   return typed;
 }
+
+// How deep the running user action is nested in others, counted down again however it ends.
+class NestingLevel {
+ public:
+  explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
+  NestingLevel(const NestingLevel&) = delete;
+  NestingLevel& operator=(const NestingLevel&) = delete;
+  ~NestingLevel() { --depth_; }
+  bool Outermost() const { return depth_ == 1; }
+
+ private:
+  int& depth_;
+};
 
 }  // namespace
 
@@ -46,21 +57,23 @@ void frmZentavo::ConnectHandlers() {
 
 template <typename Action>
 void frmZentavo::RunUserAction(Action action) {
-  // Only the outermost action catches: a failure unwinds every handler nested in it first.
-  if (actionDepth_ > 0) {
-    action();
-    return;
+  std::optional<FailureKind> failed;
+  {
+    const NestingLevel level(actionDepth_);
+    // Only the outermost action catches: a failure unwinds every handler nested in it first.
+    if (!level.Outermost()) {
+      action();
+      return;
+    }
+    try {
+      action();
+    } catch (const Failure& failure) {
+      calculator_.ClearResults();
+      failed = failure.Kind();
+    }
   }
-  ++actionDepth_;
-  try {
-    action();
-  } catch (const Failure& failure) {
-    calculator_.ClearResults();
-    --actionDepth_;
-    if (platform_.showFailure) platform_.showFailure(FailureMessage(failure.Kind()));
-    return;
-  }
-  --actionDepth_;
+  // The report comes after the action has ended, so that what it starts is a new action.
+  if (failed && platform_.showFailure) platform_.showFailure(FailureMessage(*failed));
 }
 
 void frmZentavo::UserEditsText(TextBox& box, std::string newText) {

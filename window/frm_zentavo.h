@@ -48,6 +48,7 @@ class frmZentavo : public CircuitControls {
   void UserClicks(CommandButton& button);
   // Returns whether the key goes on to the control that has the focus.
   bool UserPressesKey(std::int16_t characterCode);
+  static constexpr std::int16_t kEscape = 27;  // the character code that ends the program
 
   // Every control, in a fixed order: the window first, then the frame and its contents.
   std::vector<Control*> Controls();

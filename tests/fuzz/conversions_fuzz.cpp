@@ -14,9 +14,9 @@
 #include "failure.h"
 #include "fuzz_check.h"
 #include "number_text.h"
-#include "utf8.h"
 #include "reference_number.h"
 #include "reference_rounding.h"
+#include "utf8.h"
 
 namespace zentavo::fuzz {
 namespace {

@@ -16,8 +16,6 @@
 namespace zentavo::fuzz {
 namespace {
 
-constexpr std::int16_t kEscape = 27;
-
 const NumberFormat kFormats[] = {{".", ","}, {",", "."}, {",", "\u202f"}};
 
 // The window with a platform that records what reaches it.
@@ -138,7 +136,7 @@ void Session::Perform(const UserAction& action) {
     }
     case UserAction::Kind::PressKey: {
       bool goesOn = form_.UserPressesKey(action.key);
-      bool escape = action.key == kEscape;
+      bool escape = action.key == frmZentavo::kEscape;
       Require(goesOn != escape && ended_ == escape,
               "Esc ends the program, every other key goes on to the control", action.description);
       if (ended_) return;

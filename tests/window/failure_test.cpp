@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "failure_message.h"
@@ -71,6 +72,15 @@ TEST(Failure, ABigResistanceOverflowsOnlyWhereTheArithmeticDoes) {
   f.Pick(f->cboRp(0), "Ohm");
   EXPECT_EQ(f.messages.size(), 1u);
   EXPECT_EQ(f->txtRpt.Text(), "5E+298");
+}
+
+TEST(Failure, AnotherExceptionLeavingAnActionLeavesTheNextFailureCaught) {
+  FormFixture f;
+  f->cmdClear.Click = [] { throw std::runtime_error("not a calculator failure"); };
+  EXPECT_THROW(f->UserClicks(f->cmdClear), std::runtime_error);
+  f.Enter({"1", "1"}, "1e308");
+  EXPECT_EQ(f.messages.size(), 1u) << "the overflow is still caught and reported";
+  EXPECT_EQ(f->txtIpt.Text(), "1e308");
 }
 
 TEST(FailureMessage, EveryKindHasItsOwnRomanianText) {

@@ -174,7 +174,7 @@ TEST_P(RandomActionsTest, EveryActionLeavesTheWindowConsistent) {
         break;
       default: {
         auto key = static_cast<std::int16_t>(std::uniform_int_distribution<>(0, 126)(random));
-        if (key == 27) key = 13;
+        if (key == frmZentavo::kEscape) key = 13;
         description = "key " + std::to_string(key);
         noEvent = true;
         EXPECT_TRUE(form.UserPressesKey(key));

@@ -216,7 +216,7 @@ TEST(KeyPress, EscapeEndsTheProgramAndOtherKeysGoOn) {
   EXPECT_TRUE(f->UserPressesKey(13));
   EXPECT_TRUE(f->UserPressesKey('5'));
   EXPECT_EQ(f.ends, 0);
-  EXPECT_FALSE(f->UserPressesKey(27));
+  EXPECT_FALSE(f->UserPressesKey(27)) << "Esc";
   EXPECT_EQ(f.ends, 1);
 }
 

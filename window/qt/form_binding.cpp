@@ -160,9 +160,14 @@ void FormBinding::RunUserAction(Action action) {
     action();
     return;
   }
-  inUserAction_ = true;
-  action();
-  inUserAction_ = false;
+  {
+    inUserAction_ = true;
+    const struct Ended {
+      bool& inAction;
+      ~Ended() { inAction = false; }
+    } ended{inUserAction_};
+    action();
+  }
   for (auto [box, edit] : std::exchange(pendingTexts_, {})) ShowText(*box, *edit);
 }
 

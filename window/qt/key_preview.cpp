@@ -9,7 +9,7 @@
 namespace zentavo {
 namespace {
 
-constexpr std::int16_t kEscapeCode = 27;
+constexpr std::int16_t kEscapeCode = frmZentavo::kEscape;
 
 constexpr Qt::KeyboardModifiers kChord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
