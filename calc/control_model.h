@@ -257,6 +257,38 @@ class Window : public Control {
   std::string caption_;
 };
 
+// Calls `visit` with the control as the kind of control it is: the one way to tell kinds apart.
+template <typename Visitor>
+decltype(auto) Visit(Control& control, Visitor&& visit) {
+  switch (control.Kind()) {
+    case ControlKind::Window:
+      return visit(static_cast<Window&>(control));
+    case ControlKind::Frame:
+      return visit(static_cast<Frame&>(control));
+    case ControlKind::TextBox:
+      return visit(static_cast<TextBox&>(control));
+    case ControlKind::ComboBox:
+      return visit(static_cast<ComboBox&>(control));
+    case ControlKind::Label:
+      return visit(static_cast<Label&>(control));
+    case ControlKind::CommandButton:
+      return visit(static_cast<CommandButton&>(control));
+    case ControlKind::Shape:
+      return visit(static_cast<Shape&>(control));
+    case ControlKind::Line:
+      return visit(static_cast<Line&>(control));
+  }
+  throw Failure(FailureKind::TypeMismatch);
+}
+
+// Visitors made of one lambda for each kind that matters and a generic one for the rest.
+template <typename... Lambdas>
+struct Overloaded : Lambdas... {
+  using Lambdas::operator()...;
+};
+template <typename... Lambdas>
+Overloaded(Lambdas...) -> Overloaded<Lambdas...>;
+
 // Members share one name and are told apart by an index from 0, checked on every access.
 template <typename T, int N>
 class ControlArray {

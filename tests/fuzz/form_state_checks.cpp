@@ -33,10 +33,7 @@ constexpr Unit kCurrentUnits[] = {{"uA", 1e-6L}, {"mA", 1e-3L}, {"A", 1}};
 std::string StateOf(frmZentavo& form) {
   std::string state;
   for (Control* control : form.Controls()) {
-    std::string text;
-    if (auto* box = dynamic_cast<TextBox*>(control)) text = box->Text();
-    if (auto* list = dynamic_cast<ComboBox*>(control)) text = list->Text();
-    if (auto* label = dynamic_cast<Label*>(control)) text = label->Caption();
+    const std::string text = HeldText(*control);
     if (control->Kind() == ControlKind::TextBox || control->Kind() == ControlKind::ComboBox ||
         control->Name() == "lblUMr")
       state += "\n  " + control->QualifiedName() + " = " + Quoted(text) +
@@ -232,6 +229,13 @@ void StateCheck::CheckShown(const std::string& text, const std::string& unitText
 }
 
 }  // namespace
+
+std::string HeldText(Control& control) {
+  return Visit(control, Overloaded{[](TextBox& box) { return box.Text(); },
+                                   [](ComboBox& list) { return list.Text(); },
+                                   [](Label& label) { return label.Caption(); },
+                                   [](Control&) { return std::string(); }});
+}
 
 void CheckFormState(frmZentavo& form, const ActionOutcome& outcome) {
   StateCheck(form, outcome).Run();

@@ -44,29 +44,13 @@ bool IsGeometry(Property property) {
 
 FormBinding::FormBinding(frmZentavo& form, QWidget& window, QWidget& frame) : form_(form) {
   for (Control* control : form.Controls()) {
-    switch (control->Kind()) {
-      case ControlKind::Window:
-        BindWindow(static_cast<Window&>(*control), window);
-        break;
-      case ControlKind::Frame:
-        BindFrame(static_cast<Frame&>(*control), frame);
-        break;
-      case ControlKind::TextBox:
-        BindTextBox(static_cast<TextBox&>(*control), frame);
-        break;
-      case ControlKind::ComboBox:
-        BindComboBox(static_cast<ComboBox&>(*control), frame);
-        break;
-      case ControlKind::Label:
-        BindLabel(static_cast<Label&>(*control), frame);
-        break;
-      case ControlKind::CommandButton:
-        BindButton(static_cast<CommandButton&>(*control), frame);
-        break;
-      case ControlKind::Shape:
-      case ControlKind::Line:
-        break;
-    }
+    Visit(*control, Overloaded{[&](Window& w) { BindWindow(w, window); },
+                               [&](Frame& f) { BindFrame(f, frame); },
+                               [&](TextBox& box) { BindTextBox(box, frame); },
+                               [&](ComboBox& box) { BindComboBox(box, frame); },
+                               [&](Label& label) { BindLabel(label, frame); },
+                               [&](CommandButton& button) { BindButton(button, frame); },
+                               [](Control&) {}});  // shapes and lines: the frame paints them
   }
   SetTabOrder();
 }

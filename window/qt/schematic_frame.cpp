@@ -43,15 +43,17 @@ void DrawLine(QPainter& painter, const QRegion& repainted, QPoint from, QPoint t
 
 SchematicFrame::SchematicFrame(frmZentavo& form, QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Box | QFrame::Sunken);
+  auto repaintOnChange = [this](Control& drawn) { drawn.Watch([this](Property) { update(); }); };
   for (Control* control : form.Controls()) {
-    if (auto* shape = dynamic_cast<zentavo::Shape*>(control)) {
-      shapes_.push_back(shape);
-    } else if (auto* line = dynamic_cast<zentavo::Line*>(control)) {
-      lines_.push_back(line);
-    } else {
-      continue;
-    }
-    control->Watch([this](Property) { update(); });
+    Visit(*control, Overloaded{[&](zentavo::Shape& shape) {
+                                 shapes_.push_back(&shape);
+                                 repaintOnChange(shape);
+                               },
+                               [&](zentavo::Line& line) {
+                                 lines_.push_back(&line);
+                                 repaintOnChange(line);
+                               },
+                               [](Control&) {}});
   }
 }
 

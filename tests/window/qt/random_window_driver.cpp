@@ -342,14 +342,9 @@ class Driver {
   void Check(const std::string& description, bool failureShown, bool inputsChanged) {
     Require(endingsAsked_ == escapes_, "only Esc asks the program to end", description);
     for (Control* control : Form().Controls()) {
-      std::string held;
-      if (auto* box = dynamic_cast<TextBox*>(control)) {
-        held = box->Text();
-      } else if (auto* list = dynamic_cast<ComboBox*>(control)) {
-        held = list->Text();
-      } else {
+      if (control->Kind() != ControlKind::TextBox && control->Kind() != ControlKind::ComboBox)
         continue;
-      }
+      const std::string held = fuzz::HeldText(*control);
       Require(Shown(*control) == held, "every box and list shows what the form holds",
               description + ": " + control->QualifiedName() + " shows \"" + Shown(*control) +
                   "\" for \"" + held + "\"");
