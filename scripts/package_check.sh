@@ -88,6 +88,9 @@ build=build/package
 cmake --preset package >/dev/null
 cmake --build --preset package
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+app_id=$(sed -n 's/^ZENTAVO_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] && [ -n "$app_id" ] ||
+  fail "$build/CMakeCache.txt names no version or no application id"
 rm -f "$build"/zentavo_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 debs=("$build"/zentavo_*.deb)
@@ -121,13 +124,13 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plu
   grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
 done
 contents=$(dpkg-deb -c "$deb")
-expected=(./usr/bin/zentavo ./usr/share/applications/ro.tarvik.Zentavo.desktop
-  ./usr/share/metainfo/ro.tarvik.Zentavo.metainfo.xml
-  ./usr/share/icons/hicolor/scalable/apps/ro.tarvik.Zentavo.svg
+expected=(./usr/bin/zentavo ./usr/share/applications/$app_id.desktop
+  ./usr/share/metainfo/$app_id.metainfo.xml
+  ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
   ./usr/share/doc/zentavo/copyright ./usr/share/doc/zentavo/changelog.gz
   ./usr/share/man/man1/zentavo.1.gz ./usr/share/man/ro/man1/zentavo.1.gz)
 for size in 16 22 24 32 48 64 128 256; do
-  expected+=("./usr/share/icons/hicolor/${size}x$size/apps/ro.tarvik.Zentavo.png")
+  expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
 for path in "${expected[@]}"; do
   grep -q " $path$" <<<"$contents" || fail "the package lacks $path"
@@ -136,7 +139,7 @@ done
 stage=$scratch/stage
 dpkg-deb -x "$deb" "$stage"
 staged=$stage/usr/bin/zentavo
-wm_class=$(sed -n 's/^StartupWMClass=//p' "$stage/usr/share/applications/ro.tarvik.Zentavo.desktop")
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$stage/usr/share/applications/$app_id.desktop")
 
 echo "== hardening-check"
 hardening=()

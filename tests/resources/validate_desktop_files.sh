@@ -2,13 +2,13 @@
 # Installs the build into a scratch DESTDIR, as a package would, and checks what the desktop reads
 # from it: the program, the desktop entry, the icons and the AppStream metainfo, each valid and
 # all naming one another consistently, and every icon size drawn from the window's own icon.
-# Usage: validate_desktop_files.sh CMAKE BUILD_DIR VERSION WINDOW_ICON_XPM
+# Usage: validate_desktop_files.sh CMAKE BUILD_DIR VERSION APP_ID WINDOW_ICON_XPM
 set -euo pipefail
 cmake=$1
 build=$2
 version=$3
-xpm=$4
-app_id=ro.tarvik.Zentavo
+app_id=$4
+xpm=$5
 sizes=(16 22 24 32 48 64 128 256)
 
 dest=$(mktemp -d)

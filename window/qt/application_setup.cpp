@@ -16,7 +16,7 @@ namespace zentavo {
 
 void SetUpApplication(QApplication& app) {
   // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
-  QGuiApplication::setDesktopFileName("ro.tarvik.Zentavo");
+  QGuiApplication::setDesktopFileName(ZENTAVO_APP_ID);
   if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
   // The windows set it on themselves too, where it outweighs the theme's palette for a class.
   app.setPalette(DesignPalette());
