@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "application_setup.h"
+#include "qt_conversions.h"
 #include "zentavo_window.h"
 
 namespace zentavo {
@@ -22,7 +23,7 @@ QString LongCurrent(int length) {
 
 class LongCurrentWindow {
  public:
-  LongCurrentWindow() : window_({[](const std::string&) {}, [] {}}) {
+  LongCurrentWindow() : window_(Platform{SystemNumberFormat(), [](const std::string&) {}, [] {}}) {
     window_.show();
     if (!QTest::qWaitForWindowExposed(&window_)) std::abort();
     frmZentavo& form = window_.Form();

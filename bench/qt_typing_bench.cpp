@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "application_setup.h"
+#include "qt_conversions.h"
 #include "zentavo_window.h"
 
 namespace zentavo {
@@ -54,7 +55,7 @@ class PaintCounter : public QObject {
 // and deleting it again moves every result between two sets of texts.
 class TypingSetUp {
  public:
-  TypingSetUp() : window_({[](const std::string&) {}, [] {}}) {
+  TypingSetUp() : window_(Platform{SystemNumberFormat(), [](const std::string&) {}, [] {}}) {
     window_.show();
     frmZentavo& form = window_.Form();
     form.UserPicks(form.cboRezP, 2);

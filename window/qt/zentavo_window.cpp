@@ -15,13 +15,12 @@
 
 namespace zentavo {
 
-ZentavoWindow::ZentavoWindow(WindowHooks hooks)
+ZentavoWindow::ZentavoWindow() : ZentavoWindow(Platform{SystemNumberFormat(), {}, {}}) {}
+
+ZentavoWindow::ZentavoWindow(Platform platform)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      hooks_(std::move(hooks)),
-      form_(Platform{SystemNumberFormat(),
-                     [this](const std::string& message) { ShowFailure(message); },
-                     [this] { EndProgram(); }}),
+      form_(OnThisDesktop(std::move(platform))),
       frame_(new SchematicFrame(form_, this)),
       binding_(form_, *this, *frame_),
       keyPreview_(form_, *this) {
@@ -30,20 +29,14 @@ ZentavoWindow::ZentavoWindow(WindowHooks hooks)
   CentreOnScreen();
 }
 
-void ZentavoWindow::ShowFailure(const std::string& message) {
-  if (hooks_.showFailure) {
-    hooks_.showFailure(message);
-    return;
+Platform ZentavoWindow::OnThisDesktop(Platform platform) {
+  if (!platform.showFailure) {
+    platform.showFailure = [this](const std::string& message) {
+      (new FailureBox(ToQString(message), *this))->open();
+    };
   }
-  (new FailureBox(ToQString(message), *this))->open();
-}
-
-void ZentavoWindow::EndProgram() {
-  if (hooks_.endProgram) {
-    hooks_.endProgram();
-    return;
-  }
-  QCoreApplication::exit(0);
+  if (!platform.endProgram) platform.endProgram = [] { QCoreApplication::exit(0); };
+  return platform;
 }
 
 void ZentavoWindow::CentreOnScreen() {

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <string>
 
 #include "form_binding.h"
 #include "frm_zentavo.h"
@@ -14,28 +12,23 @@ namespace zentavo {
 
 class SchematicFrame;
 
-// What the window does when the form reports a failure or ends the program; an empty hook does
-// the real thing (a message box; leaving the event loop with status 0).
-struct WindowHooks {
-  std::function<void(const std::string& message)> showFailure;
-  std::function<void()> endProgram;
-};
-
 class ZentavoWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ZentavoWindow(WindowHooks hooks = {});
+  // On the desktop: its number format, a message box for a failure, and Esc leaving the event
+  // loop with status 0.
+  ZentavoWindow();
+  // On another platform, as tests give it; a hook it leaves empty does the desktop's thing.
+  explicit ZentavoWindow(Platform platform);
 
   frmZentavo& Form() { return form_; }
   QWidget* WidgetFor(const Control& control) const { return binding_.WidgetFor(control); }
 
  private:
-  void ShowFailure(const std::string& message);
-  void EndProgram();
+  Platform OnThisDesktop(Platform platform);
   void CentreOnScreen();
 
-  WindowHooks hooks_;
   frmZentavo form_;
   SchematicFrame* frame_;
   FormBinding binding_;

@@ -30,6 +30,7 @@
 #include "failure_box.h"
 #include "form_state_checks.h"
 #include "fuzz_check.h"
+#include "qt_conversions.h"
 #include "x_keys.h"
 #include "zentavo_window.h"
 
@@ -58,12 +59,14 @@ std::string Number(long value) {
 class Driver {
  public:
   explicit Driver(unsigned seed) : random_(seed), seed_(seed) {
-    WindowHooks hooks{[this](const std::string& message) {
-                        ++failuresShown_;
-                        (new FailureBox(QString::fromStdString(message), *window_))->open();
-                      },
-                      [this] { ++endingsAsked_; }};
-    window_ = std::make_unique<ZentavoWindow>(std::move(hooks));
+    // Failures are counted and shown in the window's failure box, the endings only counted.
+    window_ = std::make_unique<ZentavoWindow>(
+        Platform{SystemNumberFormat(),
+                 [this](const std::string& message) {
+                   ++failuresShown_;
+                   (new FailureBox(ToQString(message), *window_))->open();
+                 },
+                 [this] { ++endingsAsked_; }});
     window_->show();
     window_->activateWindow();
     if (!QTest::qWaitForWindowActive(window_.get())) fuzz::Fail("the window did not open");

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "qt_conversions.h"
 #include "zentavo_window.h"
 
 // Lets GoogleTest print Qt's strings in failure messages.
@@ -31,8 +32,10 @@ struct Recorded {
   int endings = 0;
 };
 
-inline WindowHooks RecordingHooks(Recorded& recorded) {
-  return {[&recorded](const std::string& message) { recorded.failures.push_back(message); },
+// The desktop's number format, with failures and endings recorded instead of acted on.
+inline Platform RecordingPlatform(Recorded& recorded) {
+  return {SystemNumberFormat(),
+          [&recorded](const std::string& message) { recorded.failures.push_back(message); },
           [&recorded] { ++recorded.endings; }};
 }
 
@@ -41,10 +44,10 @@ class WindowTest : public ::testing::Test {
   enum class Hooks { Recording, RealFailureBox, RealEnding };
 
   explicit WindowTest(Hooks kind = Hooks::Recording) {
-    WindowHooks hooks = RecordingHooks(recorded);
-    if (kind == Hooks::RealFailureBox) hooks.showFailure = nullptr;
-    if (kind == Hooks::RealEnding) hooks.endProgram = nullptr;
-    window = std::make_unique<ZentavoWindow>(std::move(hooks));
+    Platform platform = RecordingPlatform(recorded);
+    if (kind == Hooks::RealFailureBox) platform.showFailure = nullptr;
+    if (kind == Hooks::RealEnding) platform.endProgram = nullptr;
+    window = std::make_unique<ZentavoWindow>(std::move(platform));
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
