@@ -3,13 +3,6 @@
 #include <algorithm>
 
 namespace zentavo {
-namespace {
-
-bool StartsCharacter(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
-}  // namespace
 
 std::size_t CharacterCount(std::string_view text) {
   return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));

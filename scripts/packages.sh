@@ -3,7 +3,7 @@ BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-de
   librsvg2-bin qt6-tools-dev qt6-l10n-tools)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps imagemagick
   desktop-file-utils appstream man-db bsdextrautils dbus at-spi2-core python3-pyatspi
-  python3-xlib)
+  python3-xlib qt6-gtk-platformtheme)
 FUZZ_PACKAGES=(cmake clang libclang-rt-14-dev libgtest-dev)
 PACKAGE_PACKAGES=(dpkg-dev lintian devscripts binutils xvfb xauth xdotool)
 PROFILE_PACKAGES=(valgrind)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "utf8.h"
+
 namespace zentavo {
 namespace {
 
@@ -10,7 +12,7 @@ namespace {
 std::vector<std::size_t> CharacterStarts(std::string_view text) {
   std::vector<std::size_t> starts;
   for (std::size_t i = 0; i < text.size(); ++i)
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+    if (StartsCharacter(text[i])) starts.push_back(i);
   starts.push_back(text.size());
   return starts;
 }

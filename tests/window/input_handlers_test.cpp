@@ -88,7 +88,7 @@ TEST(CurrentCorrection, KeepsTheExactValueWhenFifteenDigitsWouldChangeIt) {
   f.Type(f->txtIpt, "-0.5");
   EXPECT_EQ(f->txtIpt.Text(), "0.5");
   f.Type(f->txtIpt, "-123456789012");
-  EXPECT_EQ(f->txtIpt.Text(), "123456789012") << "the current field has no length limit";
+  EXPECT_EQ(f->txtIpt.Text(), "123456789012") << "twelve digits are far within the current's limit";
 }
 
 // A value typed key by key, each key one edit of the field; every step on the way must stay.

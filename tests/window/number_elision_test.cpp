@@ -4,14 +4,10 @@
 
 #include <ostream>
 
+#include "utf8.h"
+
 namespace zentavo {
 namespace {
-
-std::size_t Characters(std::string_view text) {
-  std::size_t count = 0;
-  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return count;
-}
 
 struct ElisionRow {
   const char* text;
@@ -27,8 +23,9 @@ class ElideNumberTest : public testing::TestWithParam<ElisionRow> {};
 
 TEST_P(ElideNumberTest, KeepsTheFirstDigitTheSeparatorAndTheExponent) {
   const ElisionRow& row = GetParam();
-  const std::string shown = ElideNumber(
-      row.text, row.separator, [&](std::string_view text) { return Characters(text) <= row.room; });
+  const std::string shown = ElideNumber(row.text, row.separator, [&](std::string_view text) {
+    return CharacterCount(text) <= row.room;
+  });
   EXPECT_EQ(shown, row.shown);
 }
 
@@ -50,14 +47,14 @@ TEST(ElideNumber, NeverDropsWhatMustStayWhateverTheRoom) {
   for (std::size_t room = 0; room <= text.size(); ++room) {
     SCOPED_TRACE(room);
     const std::string shown =
-        ElideNumber(text, ".", [&](std::string_view t) { return Characters(t) <= room; });
+        ElideNumber(text, ".", [&](std::string_view t) { return CharacterCount(t) <= room; });
     EXPECT_TRUE(shown.starts_with("-9.")) << shown;
     EXPECT_TRUE(shown.ends_with("E-123")) << shown;
     if (shown != text) {
       EXPECT_NE(shown.find(kEllipsis), std::string::npos) << shown;
     }
     if (room >= 9) {
-      EXPECT_LE(Characters(shown), room) << shown;
+      EXPECT_LE(CharacterCount(shown), room) << shown;
     }
   }
 }

@@ -22,7 +22,7 @@ constexpr std::string_view kUsage =
 
 struct QtOption {
   std::string_view name;
-  bool takes_value;
+  bool takesValue;
 };
 
 // What QGuiApplication, QApplication and the X11 platform plugin take from the command line.
@@ -74,12 +74,12 @@ CommandLineAnswer AnswerCommandLine(std::span<const char* const> arguments) {
     if (!argument.starts_with('-')) return Refuse("argument neașteptat", argument);
 
     // Qt reads "--name" as "-name".
-    const std::string_view qt_name = argument.starts_with("--") ? argument.substr(1) : argument;
-    const auto joined = [&](std::string_view prefix) { return qt_name.starts_with(prefix); };
+    const std::string_view qtName = argument.starts_with("--") ? argument.substr(1) : argument;
+    const auto joined = [&](std::string_view prefix) { return qtName.starts_with(prefix); };
     if (std::ranges::any_of(kQtOptionsWithJoinedValue, joined)) continue;
-    const auto* option = std::ranges::find(kQtOptions, qt_name, &QtOption::name);
+    const auto* option = std::ranges::find(kQtOptions, qtName, &QtOption::name);
     if (option == std::end(kQtOptions)) return Refuse("opțiune necunoscută", argument);
-    if (option->takes_value && ++i == arguments.size()) {
+    if (option->takesValue && ++i == arguments.size()) {
       return Refuse("lipsește valoarea opțiunii", argument);
     }
   }

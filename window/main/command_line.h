@@ -8,10 +8,10 @@
 namespace zentavo {
 
 struct CommandLineAnswer {
-  bool open_window = true;  // when true, the fields below are unused
-  int exit_status = 0;
-  std::string standard_output;
-  std::string standard_error;
+  bool openWindow = true;  // when true, the fields below are unused
+  int exitStatus = 0;
+  std::string standardOutput;
+  std::string standardError;
 };
 
 // `arguments` excludes the program's name. Qt's own options, with their values, are let through

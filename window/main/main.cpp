@@ -10,12 +10,12 @@
 int main(int argc, char* argv[]) {
   const zentavo::CommandLineAnswer answer =
       zentavo::AnswerCommandLine({argv + 1, static_cast<std::size_t>(argc - 1)});
-  if (!answer.open_window) {
+  if (!answer.openWindow) {
     // fprintf, unlike fputs, has a fortified form: hardening-check finds it in the binary and
     // so knows the package was built with _FORTIFY_SOURCE.
-    std::fprintf(stdout, "%s", answer.standard_output.c_str());
-    std::fprintf(stderr, "%s", answer.standard_error.c_str());
-    return answer.exit_status;
+    std::fprintf(stdout, "%s", answer.standardOutput.c_str());
+    std::fprintf(stderr, "%s", answer.standardError.c_str());
+    return answer.exitStatus;
   }
   QApplication app(argc, argv);
   zentavo::SetUpApplication(app);

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,8 @@ namespace {
 struct Row {
   const char* name;
   std::vector<const char*> arguments;
-  bool open_window;
-  int exit_status;
+  bool openWindow;
+  int exitStatus;
   std::string out;
   std::string err;
 };
@@ -35,15 +36,15 @@ class CommandLineTest : public testing::TestWithParam<Row> {};
 TEST_P(CommandLineTest, Answers) {
   const Row& row = GetParam();
   const CommandLineAnswer answer = AnswerCommandLine(row.arguments);
-  ASSERT_EQ(answer.open_window, row.open_window);
-  if (row.open_window) return;
-  EXPECT_EQ(answer.exit_status, row.exit_status);
-  EXPECT_EQ(FirstLine(answer.standard_output), row.out);
-  EXPECT_EQ(FirstLine(answer.standard_error), row.err);
+  ASSERT_EQ(answer.openWindow, row.openWindow);
+  if (row.openWindow) return;
+  EXPECT_EQ(answer.exitStatus, row.exitStatus);
+  EXPECT_EQ(FirstLine(answer.standardOutput), row.out);
+  EXPECT_EQ(FirstLine(answer.standardError), row.err);
   // A refusal is one line of complaint followed by the whole usage.
   if (!row.err.empty()) {
-    EXPECT_EQ(answer.standard_error.substr(answer.standard_error.find('\n') + 1),
-              AnswerCommandLine(std::vector<const char*>{"--help"}).standard_output);
+    EXPECT_EQ(answer.standardError.substr(answer.standardError.find('\n') + 1),
+              AnswerCommandLine(std::vector<const char*>{"--help"}).standardOutput);
   }
 }
 
@@ -115,17 +116,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
 
 TEST(CommandLineUsage, SaysWhatTheProgramDoesHowItEndsAndItsOptions) {
-  const std::string usage = AnswerCommandLine(std::vector<const char*>{"--help"}).standard_output;
+  const std::string usage = AnswerCommandLine(std::vector<const char*>{"--help"}).standardOutput;
   for (const char* part :
        {"rezistoare legate în paralel", "Esc", "--help", "--version", "-platform", "fișiere"}) {
     EXPECT_NE(usage.find(part), std::string::npos) << part;
   }
   std::size_t begin = 0;
   for (std::size_t end; (end = usage.find('\n', begin)) != std::string::npos; begin = end + 1) {
-    // Counted in characters: every byte that does not continue a UTF-8 sequence.
-    std::size_t columns = 0;
-    for (std::size_t i = begin; i < end; ++i) columns += (usage[i] & 0xC0) != 0x80;
-    EXPECT_LE(columns, 79u) << usage.substr(begin, end - begin);
+    const std::string_view line = std::string_view(usage).substr(begin, end - begin);
+    EXPECT_LE(CharacterCount(line), 79u) << line;
   }
   EXPECT_EQ(begin, usage.size()) << "the usage ends with a newline";
 }

@@ -4,6 +4,7 @@
 // copies the whole text. Screenshots of long results are saved for a person to look at.
 #include <QAccessible>
 #include <QDir>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include "result_box.h"
@@ -55,8 +56,8 @@ class LongResults : public WindowTest {
   void SaveGrab(const QString& what) {
     const QPixmap grab = window->grab();
     QDir().mkpath(ZENTAVO_SCREENSHOT_DIR);
-    const QString file = QString("%1/long_results_%2_at_%3_percent.png")
-                             .arg(ZENTAVO_SCREENSHOT_DIR, what)
+    const QString file = QString("%1/long_results_%2_%3_at_%4_percent.png")
+                             .arg(ZENTAVO_SCREENSHOT_DIR, what, QLocale::system().name())
                              .arg(qRound(grab.devicePixelRatio() * 100));
     EXPECT_TRUE(grab.save(file)) << file.toStdString();
   }

@@ -56,6 +56,13 @@ std::string Number(long value) {
   return std::string(digits.data(), std::to_chars(digits.data(), digits.data() + 24, value).ptr);
 }
 
+std::string Tenths(double value) {
+  std::array<char, 32> digits{};
+  return std::string(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(),
+                                                  value, std::chars_format::fixed, 1)
+                                        .ptr);
+}
+
 class Driver {
  public:
   explicit Driver(unsigned seed) : random_(seed), seed_(seed) {
@@ -81,9 +88,9 @@ class Driver {
     getrusage(RUSAGE_SELF, &usage);
     std::printf(
         "%ld actions, seed %u: results shown after %ld, %d failure boxes, %d Esc endings; slowest "
-        "action %.1f ms (%s); peak resident memory %ld MiB\n",
-        step_, seed_, computed_, failuresShown_, endingsAsked_, slowest_, slowestAction_.c_str(),
-        usage.ru_maxrss / 1024);
+        "action %s ms (%s); peak resident memory %s MiB\n",
+        step_, seed_, computed_, failuresShown_, endingsAsked_, Tenths(slowest_).c_str(),
+        slowestAction_.c_str(), Number(usage.ru_maxrss / 1024).c_str());
   }
 
  private:
@@ -239,7 +246,7 @@ class Driver {
       what = "pastes " + Number(length) + " characters";
     } else {
       text = QString::fromUtf8(Any(kPasted));
-      if (OneIn(3)) text = QString::number(Between(-999, 999)) + text;
+      if (OneIn(3)) text = QString::fromStdString(Number(Between(-999, 999))) + text;
       what = "pastes \"" + text.toStdString() + "\"";
     }
     QGuiApplication::clipboard()->setText(text);
@@ -255,11 +262,11 @@ class Driver {
       QWidget* edit = window_->WidgetFor(*field);
       Click("clicks " + field->QualifiedName(), edit, edit->rect().center());
       Key("presses Ctrl+A", Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
-      QString typed = QString::number(Between(1, 999));
+      QString typed = QString::fromStdString(Number(Between(1, 999)));
       if (field == fields.back() && OneIn(3)) {
-        typed += "e" + QString::number(Between(290, 308));
+        typed += "e" + QString::fromStdString(Number(Between(290, 308)));
       } else if (OneIn(4)) {
-        typed += "e" + QString::number(Between(-3, 5));
+        typed += "e" + QString::fromStdString(Number(Between(-3, 5)));
       }
       for (QChar c : typed) Type(QString(c));
     }

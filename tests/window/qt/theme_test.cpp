@@ -5,6 +5,8 @@
 // ZENTAVO_EXPECT_DARK_DESKTOP=1 where the theme is dark), and one test gives the application a
 // dark palette for every widget class, as a dark Qt colour scheme does.
 #include <QAbstractItemView>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStyle>
@@ -105,6 +107,12 @@ class Themes : public WindowTest {
 };
 
 TEST_F(Themes, EveryControlAndWireIsReadable) {
+  if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == "gtk3") {
+    // Qt falls back silently to its own theme where the GTK one is not installed.
+    const QString plugin =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platformthemes/libqgtk3.so";
+    EXPECT_TRUE(QFileInfo::exists(plugin)) << plugin.toStdString();
+  }
   if (qEnvironmentVariableIntValue("ZENTAVO_EXPECT_DARK_DESKTOP") == 1) {
     // Otherwise the theme did not load and this run would prove nothing: the style's own palette
     // follows the desktop's.
