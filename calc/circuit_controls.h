@@ -1,4 +1,5 @@
-// The controls that the calculation reads its inputs from and writes its results into.
+// The controls that the calculation reads its inputs from and writes its results into; the
+// window's design gives them their look, lists and first texts.
 #pragma once
 
 #include "control_model.h"
@@ -8,8 +9,6 @@ namespace zentavo {
 constexpr int kResistorRows = 4;
 
 struct CircuitControls {
-  CircuitControls();
-
   ControlArray<TextBox, kResistorRows> txtRp{"txtRp"};
   ControlArray<ComboBox, kResistorRows> cboRp{"cboRp"};
   ComboBox cboRezP{"cboRezP"};

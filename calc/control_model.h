@@ -281,6 +281,12 @@ decltype(auto) Visit(Control& control, Visitor&& visit) {
   throw Failure(FailureKind::TypeMismatch);
 }
 
+template <typename Visitor>
+decltype(auto) Visit(const Control& control, Visitor&& visit) {
+  return Visit(const_cast<Control&>(control),
+               [&](auto& kind) -> decltype(auto) { return visit(std::as_const(kind)); });
+}
+
 // Visitors made of one lambda for each kind that matters and a generic one for the rest.
 template <typename... Lambdas>
 struct Overloaded : Lambdas... {

@@ -50,8 +50,15 @@ class frmZentavo : public CircuitControls {
   bool UserPressesKey(std::int16_t characterCode);
   static constexpr std::int16_t kEscape = 27;  // the character code that ends the program
 
-  // Every control, in a fixed order: the window first, then the frame and its contents.
+  // Every control, in the order of the design: the window first, then the frame and its contents.
   std::vector<Control*> Controls();
+
+  // How a control takes the keyboard focus: through Tab and a click, through a click only (the
+  // result boxes, whose text can still be selected and copied), or never.
+  enum class Focus { TabAndClick, ClickOnly, Never };
+  static Focus FocusOf(const Control& control);
+  // The controls Tab visits, in order; the platform passes over the hidden ones.
+  std::vector<Control*> TabOrder();
 
   const NumberFormat& Format() const { return platform_.format; }
 
@@ -89,6 +96,7 @@ class frmZentavo : public CircuitControls {
   void RunUserAction(Action action);
 
   Platform platform_;
+  std::vector<Control*> controls_;
   int actionDepth_ = 0;
   Calculator calculator_{*this, platform_.format};
 };

@@ -165,12 +165,7 @@ TEST(Design, TabIndexesRunWithoutAGapAndFocusFollowsThem) {
   for (int i = 0; i < 41; ++i) EXPECT_EQ(ordered[static_cast<std::size_t>(i)].first, i);
 
   std::vector<std::string> focusOrder;
-  for (auto& [index, c] : ordered) {
-    bool focusable = c->Kind() == ControlKind::ComboBox ||
-                     c->Kind() == ControlKind::CommandButton ||
-                     (c->Kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->TabStop());
-    if (focusable) focusOrder.push_back(c->QualifiedName());
-  }
+  for (Control* c : f->TabOrder()) focusOrder.push_back(c->QualifiedName());
   EXPECT_EQ(focusOrder, (std::vector<std::string>{"cboRezP", "txtRp(0)", "cboRp(0)", "txtRp(1)",
                                                   "cboRp(1)", "txtRp(2)", "cboRp(2)", "txtRp(3)",
                                                   "cboRp(3)", "txtIpt", "cboIpt", "cmdClear"}));

@@ -35,6 +35,18 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, std::optional<Colour> 
   widget.setPalette(palette);
 }
 
+Qt::FocusPolicy ToQtFocus(frmZentavo::Focus focus) {
+  switch (focus) {
+    case frmZentavo::Focus::TabAndClick:
+      return Qt::StrongFocus;
+    case frmZentavo::Focus::ClickOnly:
+      return Qt::ClickFocus;
+    case frmZentavo::Focus::Never:
+      break;
+  }
+  return Qt::NoFocus;
+}
+
 bool IsGeometry(Property property) {
   return property == Property::Left || property == Property::Top || property == Property::Width ||
          property == Property::Height;
@@ -82,7 +94,6 @@ void FormBinding::BindFrame(Frame& frame, QWidget& widget) {
   BindCommon(frame, widget);
   SetColour(widget, QPalette::Window, frame.BackColour());
   widget.setAutoFillBackground(true);
-  widget.setFocusPolicy(Qt::NoFocus);
 }
 
 void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<void()> place) {
@@ -91,6 +102,7 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
   widget.setAccessibleName(ToQString(control.AccessibleName()));
   widget.setAccessibleDescription(ToQString(control.AccessibleDescription()));
   if (control.OwnFont()) widget.setFont(ToQFont(*control.OwnFont()));
+  widget.setFocusPolicy(ToQtFocus(frmZentavo::FocusOf(control)));
   if (!place) place = [&control, &widget] { widget.setGeometry(PixelRect(control)); };
   place();
   widget.setVisible(control.Visible());
@@ -110,7 +122,6 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
   edit->setMaxLength(box.MaxLength() > 0 ? static_cast<int>(box.MaxLength())
                                          : std::numeric_limits<int>::max());
   edit->setReadOnly(box.ReadOnly());
-  edit->setFocusPolicy(box.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
   SetColour(*edit, QPalette::Base, box.BackColour());
   ShowText(box, *edit);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &box, edit](const QString& text) {
@@ -221,15 +232,9 @@ QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
 }
 
 void FormBinding::SetTabOrder() {
-  std::vector<std::pair<int, QWidget*>> order;
-  for (Control* control : form_.Controls()) {
-    QWidget* widget = WidgetFor(*control);
-    if (widget != nullptr && control->TabIndex() && widget->focusPolicy() != Qt::NoFocus)
-      order.emplace_back(*control->TabIndex(), widget);
-  }
-  std::sort(order.begin(), order.end());
+  const std::vector<Control*> order = form_.TabOrder();
   for (std::size_t i = 1; i < order.size(); ++i)
-    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    QWidget::setTabOrder(WidgetFor(*order[i - 1]), WidgetFor(*order[i]));
 }
 
 }  // namespace zentavo
