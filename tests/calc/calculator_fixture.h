@@ -6,11 +6,9 @@
 
 #include "calculator.h"
 #include "circuit_controls.h"
+#include "number_formats.h"
 
 namespace zentavo::testing_support {
-
-inline const NumberFormat kDotFormat{".", ","};
-inline const NumberFormat kCommaFormat{",", "."};
 
 struct CalculatorFixture {
   explicit CalculatorFixture(const NumberFormat& f) : format(f) {}

@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "expect_failure.h"
+
 namespace zentavo {
 namespace {
+
+using testing_support::ExpectFailure;
 
 TEST(TextBox, RaisesChangeBeforeTheAssignmentReturns) {
   TextBox box("txtIpt");
@@ -73,12 +77,8 @@ TEST(ComboBox, ListOutsideItsEntriesIsAnIndexFailure) {
   box.SetEntries({"uA", "mA", "A"});
   EXPECT_EQ(box.List(2), "A");
   for (int bad : {-1, 3}) {
-    try {
-      box.List(bad);
-      ADD_FAILURE() << bad;
-    } catch (const Failure& failure) {
-      EXPECT_EQ(failure.Kind(), FailureKind::IndexOutOfRange);
-    }
+    SCOPED_TRACE(bad);
+    ExpectFailure(FailureKind::IndexOutOfRange, [&box, bad] { box.List(bad); });
   }
 }
 
@@ -86,12 +86,7 @@ TEST(ControlArray, MembersKnowTheirIndexAndABadIndexFails) {
   ControlArray<TextBox, 4> boxes("txtPp");
   EXPECT_EQ(boxes(3).QualifiedName(), "txtPp(3)");
   EXPECT_EQ(boxes(0).Index(), 0);
-  try {
-    boxes(4);
-    ADD_FAILURE();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Kind(), FailureKind::IndexOutOfRange);
-  }
+  ExpectFailure(FailureKind::IndexOutOfRange, [&boxes] { boxes(4); });
 }
 
 TEST(Control, GeometryChangesReachWatchersOnlyWhenTheValueChanges) {

@@ -7,14 +7,16 @@
 #include <optional>
 #include <ostream>
 
-#include "failure.h"
+#include "expect_failure.h"
+#include "number_formats.h"
 
 namespace zentavo {
 namespace {
 
-const NumberFormat kDot{".", ","};
-const NumberFormat kComma{",", "."};
-const NumberFormat kFrench{",", "\u202f"};
+using testing_support::ExpectFailure;
+using testing_support::kComma;
+using testing_support::kDot;
+using testing_support::kFrench;
 
 struct DoubleToTextRow {
   double x;
@@ -51,12 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DoubleToText, InfinityAndNaNAreOverflows) {
   for (double x : {std::numeric_limits<double>::infinity(), std::nan("")}) {
-    try {
-      DoubleToText(x, kDot);
-      ADD_FAILURE() << "no failure for " << x;
-    } catch (const Failure& failure) {
-      EXPECT_EQ(failure.Kind(), FailureKind::Overflow);
-    }
+    SCOPED_TRACE(x);
+    ExpectFailure(FailureKind::Overflow, [x] { DoubleToText(x, kDot); });
   }
 }
 
@@ -99,12 +97,7 @@ void PrintTo(const FailRow& row, std::ostream* out) {
 class TextToDoubleFailureTest : public testing::TestWithParam<FailRow> {};
 
 TEST_P(TextToDoubleFailureTest, FailsWithItsKind) {
-  try {
-    TextToDouble(GetParam().text, GetParam().format);
-    ADD_FAILURE() << "no failure";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Kind(), GetParam().kind);
-  }
+  ExpectFailure(GetParam().kind, [] { TextToDouble(GetParam().text, GetParam().format); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TextToDoubleFailureTest,
@@ -134,19 +127,10 @@ TEST(TextToByte, RoundsHalfToEvenWithinAByte) {
 
 TEST(TextToByte, FailsOutsideAByteAndForText) {
   for (const char* text : {"300", "255.5", "-1"}) {
-    try {
-      TextToByte(text, kDot);
-      ADD_FAILURE() << text;
-    } catch (const Failure& failure) {
-      EXPECT_EQ(failure.Kind(), FailureKind::Overflow) << text;
-    }
+    SCOPED_TRACE(text);
+    ExpectFailure(FailureKind::Overflow, [text] { TextToByte(text, kDot); });
   }
-  try {
-    TextToByte("", kDot);
-    ADD_FAILURE();
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Kind(), FailureKind::TypeMismatch);
-  }
+  ExpectFailure(FailureKind::TypeMismatch, [] { TextToByte("", kDot); });
 }
 
 struct RoundRow {

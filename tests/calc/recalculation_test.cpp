@@ -4,14 +4,15 @@
 #include <vector>
 
 #include "calculator_fixture.h"
-#include "failure.h"
+#include "expect_failure.h"
 
 namespace zentavo {
 namespace {
 
 using testing_support::CalculatorFixture;
-using testing_support::kCommaFormat;
-using testing_support::kDotFormat;
+using testing_support::ExpectFailure;
+using testing_support::kComma;
+using testing_support::kDot;
 
 struct WholeRun {
   std::string name;
@@ -78,8 +79,7 @@ const WholeRun kRuns[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Examples, WholeRunTest,
-                         testing::Combine(testing::ValuesIn(kRuns),
-                                          testing::Values(kDotFormat, kCommaFormat)),
+                         testing::Combine(testing::ValuesIn(kRuns), testing::Values(kDot, kComma)),
                          [](const auto& info) {
                            return std::get<0>(info.param).name +
                                   (std::get<1>(info.param).decimalSeparator == "." ? "_Dot"
@@ -97,7 +97,7 @@ struct TextLog {
 };
 
 TEST(Recalculate, AccumulatesTheReciprocalsInTheTotalField) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter("3", {"1", "1", "1"}, {}, "1", "A");
   f.controls.txtRpt.SetText("stale");
   TextLog log(f.controls.txtRpt);
@@ -107,7 +107,7 @@ TEST(Recalculate, AccumulatesTheReciprocalsInTheTotalField) {
 }
 
 TEST(Recalculate, CutsEachPartialSumToFifteenDigits) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter("3", {"3", "3", "3"}, {}, "1", "A");
   TextLog log(f.controls.txtRpt);
   std::vector<std::string>& written = log.texts;
@@ -119,7 +119,7 @@ TEST(Recalculate, CutsEachPartialSumToFifteenDigits) {
 }
 
 TEST(Recalculate, EveryResistorZeroTakesTheNoResultPath) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter("2", {"0", "0", "7", "7"}, {}, "3", "A");
   f.controls.txtPp(0).SetText("stale");
   f.calculator.Recalculate();
@@ -147,7 +147,7 @@ struct IncompleteRow {
 class IncompleteTest : public testing::TestWithParam<IncompleteRow> {};
 
 TEST_P(IncompleteTest, ClearsTheResultsButKeepsTheTotalRowShown) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter(GetParam().count, GetParam().resistors, {}, "1", "A");
   f.calculator.Recalculate();
   const CircuitControls& c = f.controls;
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, IncompleteTest,
                                          IncompleteRow{"2.5", {"1", "2", "0", "0"}}));
 
 TEST(Recalculate, RowsBeyondTheCountKeepTheirEarlierResults) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter("4", {"1", "1", "1", "1"}, {}, "1", "A");
   f.calculator.Recalculate();
   const std::string rowFour = f.controls.txtIp(3).Text();
@@ -179,7 +179,7 @@ TEST(Recalculate, RowsBeyondTheCountKeepTheirEarlierResults) {
 }
 
 TEST(Recalculate, ReadsTheLocalesDecimalSeparatorInValueFields) {
-  CalculatorFixture f(kCommaFormat);
+  CalculatorFixture f(kComma);
   f.Enter("2", {"1,5", "1.5"}, {}, "1", "A");
   f.calculator.Recalculate();
   EXPECT_EQ(f.controls.txtRpt.Text(), "0,75");
@@ -201,15 +201,10 @@ void PrintTo(const FailingRow& row, std::ostream* out) {
 class FailingRunTest : public testing::TestWithParam<FailingRow> {};
 
 TEST_P(FailingRunTest, FailsWithItsKind) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter(GetParam().count, GetParam().resistors, GetParam().units, GetParam().current, "A");
   f.controls.txtRpt.SetVisible(false);
-  try {
-    f.calculator.Recalculate();
-    ADD_FAILURE() << "no failure";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.Kind(), GetParam().kind);
-  }
+  ExpectFailure(GetParam().kind, [&f] { f.calculator.Recalculate(); });
   EXPECT_TRUE(f.controls.txtRpt.Visible()) << "the total row is shown before anything is read";
 }
 
@@ -227,14 +222,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(Recalculate, CountOfZeroHasNoResult) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter("0", {"1", "1"}, {}, "1", "A");
   f.calculator.Recalculate();
   EXPECT_FALSE(f.controls.txtRpt.Visible());
 }
 
 TEST(ClearResults, EmptiesAllFourRowsWhateverTheCount) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.Enter("4", {"1", "1", "1", "1"}, {}, "1", "A");
   f.calculator.Recalculate();
   f.controls.cboRezP.SetText("2");

@@ -8,8 +8,8 @@ namespace zentavo {
 namespace {
 
 using testing_support::CalculatorFixture;
-using testing_support::kCommaFormat;
-using testing_support::kDotFormat;
+using testing_support::kComma;
+using testing_support::kDot;
 
 struct ScaleRow {
   const char* before;
@@ -32,7 +32,7 @@ class ScalingTest : public testing::TestWithParam<std::tuple<ScaleRow, NumberFor
 
 auto InBothFormats(std::initializer_list<ScaleRow> rows) {
   return testing::Combine(testing::ValuesIn(std::vector<ScaleRow>(rows)),
-                          testing::Values(kDotFormat, kCommaFormat));
+                          testing::Values(kDot, kComma));
 }
 
 class TotalResistanceScaling : public ScalingTest {};
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Bands, CurrentScaling,
                                         {"2500", "2500", "A"}}));
 
 TEST(RowScaling, OnlyRowsWithinTheCountAreScaled) {
-  CalculatorFixture f(kDotFormat);
+  CalculatorFixture f(kDot);
   f.controls.cboRezP.SetText("3");
   for (int i = 0; i < 4; ++i) {
     f.controls.txtPp(i).SetText("0.5");

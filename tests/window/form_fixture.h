@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "frm_zentavo.h"
+#include "number_formats.h"
 
 namespace zentavo::testing_support {
-
-inline const NumberFormat kDot{".", ","};
-inline const NumberFormat kComma{",", "."};
 
 struct FormFixture {
   explicit FormFixture(const NumberFormat& format = kDot)

@@ -1,0 +1,16 @@
+// The number formats every test runs the calculator in: a decimal point, a decimal comma, and a
+// decimal comma with a narrow no-break space grouping the thousands (a multi-byte separator).
+#pragma once
+
+#include "number_text.h"
+
+namespace zentavo::testing_support {
+
+inline const NumberFormat kDot{".", ","};
+inline const NumberFormat kComma{",", "."};
+inline const NumberFormat kFrench{",", "\u202f"};
+
+// In this order: a fuzz input's first byte picks one by its index.
+inline const NumberFormat kFormats[] = {kDot, kComma, kFrench};
+
+}  // namespace zentavo::testing_support
