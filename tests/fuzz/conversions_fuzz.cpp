@@ -13,6 +13,7 @@
 
 #include "failure.h"
 #include "fuzz_check.h"
+#include "number_formats.h"
 #include "number_text.h"
 #include "reference_number.h"
 #include "reference_rounding.h"
@@ -21,7 +22,7 @@
 namespace zentavo::fuzz {
 namespace {
 
-const NumberFormat kFormats[] = {{".", ","}, {",", "."}, {",", "\u202f"}};
+using testing_support::kFormats;
 
 bool SameNumber(double a, double b) {
   return a == b && std::signbit(a) == std::signbit(b);

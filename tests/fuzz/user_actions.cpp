@@ -11,13 +11,24 @@
 namespace zentavo::fuzz {
 namespace {
 
-// Printable ASCII stands for itself; other bytes pick characters that matter to a number field,
-// a few non-ASCII ones among them.
+// The first byte of an action, modulo 32, picks its kind: below kTypes it types, below kDeletes it
+// deletes, and so on; the rest presses a key. A user mostly types, then picks, pastes and replaces
+// (a number more often than other text), deletes, and now and then clears or presses another key.
+constexpr std::uint8_t kTypes = 7, kDeletes = 10, kPastes = 14, kReplaces = 23, kPicks = 29,
+                       kClears = 30, kKinds = 32;
+
+// Three bytes in four type what numbers are made of, digits most of all; the others type a
+// printable ASCII character or one of a few others that a number field must survive.
 std::string CharacterFor(std::uint8_t byte) {
-  static constexpr std::array<std::string_view, 20> kOthers = {
-      "0", "1",  "5", "9", ".",      ",",      "-", "+", "e", "E",
-      " ", "\t", "ă", "ș", "\u00a0", "\u202f", "€", "µ", "k", "x"};
-  if (byte >= 0x20 && byte < 0x7F) return std::string(1, static_cast<char>(byte));
+  static constexpr std::array<std::string_view, 32> kNumberParts = {
+      "0", "1",  "2",      "3",      "4",      "5", "6", "7", "8", "9", "0",
+      "1", "2",  "5",      "7",      "9",      ".", ",", "-", "+", "e", "E",
+      " ", "\t", "\u00a0", "\u202f", "\u2212", ".", ",", "-", "e", "0"};
+  static constexpr std::array<std::string_view, 8> kOthers = {
+      "ă", "ș", "€", "µ", "\u0663", "\uff11", "\U0001F600", "\n"};
+  if (byte < 0xC0) return std::string(kNumberParts[byte % kNumberParts.size()]);
+  // 56 bytes spread over the 94 printable characters from "!" to "~".
+  if (byte < 0xF8) return std::string(1, static_cast<char>('!' + (byte - 0xC0) * 94 / 56));
   return std::string(kOthers[byte % kOthers.size()]);
 }
 
@@ -25,6 +36,31 @@ std::vector<std::string> TypedCharacters(ByteReader& in) {
   std::vector<std::string> typed(in.Next() % 24);
   for (std::string& character : typed) character = CharacterFor(in.Next());
   return typed;
+}
+
+// A number as a user writes or pastes it: sometimes negative, mostly short, now and then with a
+// decimal separator (the format's or a point) or an exponent, half of them near the ends of the
+// double range, where the calculation overflows or reads a resistor as a subnormal.
+std::vector<std::string> WrittenNumber(ByteReader& in, const std::string& separator) {
+  static constexpr std::array<int, 16> kExponents = {0,   1,   2,   3,   5,   8,   15,  99,
+                                                     300, 305, 306, 307, 308, 309, 320, 324};
+  std::vector<std::string> text;
+  const std::uint8_t shape = in.Next();
+  const int digits = 1 + shape % 4 + (shape & 0x20 ? 4 : 0);
+  for (int i = 0; i < digits; ++i)
+    text.push_back(std::string(1, static_cast<char>('0' + in.Next() % 10)));
+  const std::uint8_t point = in.Next();
+  if (point % 3 == 0)
+    text.insert(text.begin() + point / 3 % (digits + 1), point & 0x80 ? "." : separator);
+  if ((shape & 0x0C) == 0) text.insert(text.begin(), "-");
+  if ((shape & 0xC0) != 0xC0 && (shape & 0x10) == 0) {
+    const std::uint8_t exponent = in.Next();
+    text.push_back(exponent & 0x01 ? "E" : "e");
+    if (exponent & 0x02) text.push_back(exponent & 0x04 ? "-" : "+");
+    for (char digit : std::to_string(kExponents[(exponent >> 3) % kExponents.size()]))
+      text.push_back(std::string(1, digit));
+  }
+  return text;
 }
 
 TextBox& PickBox(ByteReader& in, frmZentavo& form) {
@@ -40,29 +76,36 @@ UserAction Edit(ByteReader& in, frmZentavo& form, std::uint8_t how) {
   action.box = &PickBox(in, form);
   std::vector<std::string> text = Characters(action.box->Text());
   auto at = [&](std::size_t limit) { return static_cast<std::ptrdiff_t>(in.Next() % limit); };
+  auto pasted = [&](bool number) {
+    return number ? WrittenNumber(in, form.Format().decimalSeparator) : TypedCharacters(in);
+  };
   std::string verb;
-  if (how < 4) {
+  if (how < kTypes) {
     verb = "types into";
-    auto where = text.begin() + at(text.size() + 1);
+    // Mostly at the end, where the caret stands after typing.
+    const std::uint8_t caret = in.Next();
+    auto where = caret & 0x80
+                     ? text.end()
+                     : text.begin() + static_cast<std::ptrdiff_t>(caret % (text.size() + 1));
     std::string typed = CharacterFor(in.Next());
     text.insert(where, typed);
-  } else if (how < 6) {
+  } else if (how < kDeletes) {
     verb = "deletes in";
     if (!text.empty()) {
       auto from = text.begin() + at(text.size());
       auto count = std::min<std::ptrdiff_t>(1 + in.Next() % 4, text.end() - from);
       text.erase(from, from + count);
     }
-  } else if (how < 8) {
+  } else if (how < kPastes) {
     verb = "pastes into";
     auto from = text.begin() + at(text.size() + 1);
     auto replaced = std::min<std::ptrdiff_t>(in.Next() % 4, text.end() - from);
     from = text.erase(from, from + replaced);
-    std::vector<std::string> pasted = TypedCharacters(in);
-    text.insert(from, pasted.begin(), pasted.end());
+    std::vector<std::string> inserted = pasted(how % 2 == 0);
+    text.insert(from, inserted.begin(), inserted.end());
   } else {
     verb = "replaces all of";
-    text = TypedCharacters(in);
+    text = pasted(how + 1 < kReplaces);
   }
   action.newText = Joined(text);
   action.description = "the user " + verb + " " + action.box->QualifiedName() + ", making it " +
@@ -85,11 +128,11 @@ UserAction Pick(ByteReader& in, frmZentavo& form) {
 }  // namespace
 
 UserAction DecodeAction(ByteReader& in, frmZentavo& form) {
-  std::uint8_t how = in.Next() % 16;
-  if (how < 10) return Edit(in, form, how);
-  if (how < 14) return Pick(in, form);
+  std::uint8_t how = in.Next() % kKinds;
+  if (how < kReplaces) return Edit(in, form, how);
+  if (how < kPicks) return Pick(in, form);
   UserAction action;
-  if (how == 14) {
+  if (how < kClears) {
     action.kind = UserAction::Kind::ClickClear;
     action.description = "the user clicks cmdClear";
     return action;

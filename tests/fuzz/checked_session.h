@@ -1,0 +1,47 @@
+// The calculator's window on a platform that records what reaches it, driven by user actions and
+// checked after every one of them. The fuzz target feeds it its input; the random-action tests feed
+// it pseudo-random bytes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "byte_reader.h"
+#include "frm_zentavo.h"
+#include "user_actions.h"
+
+namespace zentavo::fuzz {
+
+class CheckedSession {
+ public:
+  // Opens the window in this number format and checks how it starts.
+  explicit CheckedSession(const NumberFormat& format);
+  CheckedSession(const CheckedSession&) = delete;
+  CheckedSession& operator=(const CheckedSession&) = delete;
+
+  // Whether the user has ended the program (with Esc).
+  bool Ended() const { return ended_; }
+  void PerformNext(ByteReader& in) { Perform(DecodeAction(in, form_)); }
+  void Perform(const UserAction& action);
+
+  frmZentavo& Form() { return form_; }
+  // How many actions reported a failure, and after how many the results were computed.
+  int FailedActions() const { return failedActions_; }
+  int ComputingActions() const { return computingActions_; }
+
+ private:
+  std::vector<std::string> Inputs();
+  std::vector<std::string> Everything();
+  bool RaisesNoEvent(const UserAction& action);
+  void CheckEdit(const UserAction& action, const std::string& before);
+  void CheckPick(const UserAction& action, const std::string& before);
+  void CheckClear(const UserAction& action, const std::string& countBefore, bool failed);
+
+  std::vector<std::string> messages_;
+  bool ended_ = false;
+  int failedActions_ = 0;
+  int computingActions_ = 0;
+  frmZentavo form_;
+};
+
+}  // namespace zentavo::fuzz
