@@ -98,6 +98,37 @@ class WindowTest : public ::testing::Test {
     EXPECT_FALSE(view->isVisible());
   }
 
+  // Every widget mirrors its control as the binding maps it: the window sized by its client area,
+  // every other widget where its twips fall in pixels (a label's size is its caption's), shown or
+  // hidden with its control, with the text it holds. Shapes and lines have no widget.
+  void ExpectWidgetsMirrorTheForm() {
+    for (const Control* control : Form().Controls()) {
+      const QWidget* widget = Widget(*control);
+      if (widget == nullptr) continue;
+      SCOPED_TRACE(control->QualifiedName());
+      EXPECT_EQ(widget->isVisible(), control->Visible());
+      Visit(*control, Overloaded{[&](const Window& frm) {
+                                   EXPECT_EQ(widget->size(), QSize(Pixels(frm.ClientWidth()),
+                                                                   Pixels(frm.ClientHeight())));
+                                 },
+                                 [&](const Label& label) {
+                                   EXPECT_EQ(widget->pos(), PixelRect(label).topLeft());
+                                   EXPECT_EQ(Shown(label), ToQString(label.Caption()));
+                                 },
+                                 [&](const TextBox& box) {
+                                   EXPECT_EQ(widget->geometry(), PixelRect(box));
+                                   EXPECT_EQ(Shown(box), ToQString(box.Text()));
+                                 },
+                                 [&](const ComboBox& box) {
+                                   EXPECT_EQ(widget->geometry(), PixelRect(box));
+                                   EXPECT_EQ(Shown(box), ToQString(box.Text()));
+                                 },
+                                 [&](const Control& other) {
+                                   EXPECT_EQ(widget->geometry(), PixelRect(other));
+                                 }});
+    }
+  }
+
   QString Shown(const TextBox& box) { return Edit(box)->text(); }
   QString Shown(const ComboBox& box) { return Combo(box)->currentText(); }
   QString Shown(const Label& label) {

@@ -1,5 +1,6 @@
 // The window's geometry and look for each resistor count, at whatever QT_SCALE_FACTOR the test
-// runs with; every grab is saved as a PNG for a person to look at.
+// runs with: every widget where the binding maps its control, and the design's colours and the
+// schematic painted where they belong. Every grab is saved as a PNG for a person to look at.
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
@@ -10,71 +11,6 @@ namespace zentavo {
 namespace {
 
 using testing_support::WindowTest;
-
-struct Twips {
-  int left, top, width, height;
-};
-
-// The design layout for four resistors, inside the frame; `lower` marks the group that moves up
-// one row pitch of 720 twips for every resistor fewer than four.
-struct DesignBox {
-  QString name;
-  Twips rect;
-  bool lower = false;
-  int row = -1;  // shown only while the count reaches this row
-};
-
-std::vector<DesignBox> DesignBoxes() {
-  std::vector<DesignBox> boxes = {
-      {"cboRezP", {3240, 300, 735, 360}},          {"txtRpt", {7320, 300, 1095, 375}},
-      {"txtIpt", {7440, 1380, 975, 375}},          {"cboIpt", {8400, 1380, 1095, 360}},
-      {"txtUpt", {2760, 4020, 975, 375}, true},    {"txtUMU", {3720, 4020, 1095, 360}, true},
-      {"cmdClear", {8400, 3960, 1455, 375}, true},
-  };
-  for (int i = 0; i < 4; ++i) {
-    const int top = 1020 + 720 * i;
-    const QString index = QString("(%1)").arg(i);
-    boxes.push_back({"txtRp" + index, {1080, top, 975, 360}, false, i});
-    boxes.push_back({"cboRp" + index, {2040, top, 1095, 360}, false, i});
-    boxes.push_back({"txtPp" + index, {3120, top, 975, 375}, false, i});
-    boxes.push_back({"txtUMW" + index, {4080, top, 615, 375}, false, i});
-    boxes.push_back({"txtIp" + index, {4680, top, 975, 375}, false, i});
-    boxes.push_back({"txtUMI" + index, {5640, top, 615, 375}, false, i});
-  }
-  return boxes;
-}
-
-struct DesignLabel {
-  QString name;
-  int left, top;
-  bool lower = false;
-};
-
-const DesignLabel kLabels[] = {
-    {"lblP", 120, 360},
-    {"lblEticheteP(3)", 5520, 360},
-    {"lblUMr", 8640, 360},
-    {"lblEticheteP(0)", 1725, 720},
-    {"lblEticheteP(1)", 3120, 720},
-    {"lblEticheteP(2)", 4695, 720},
-    {"lblEticheteP(4)", 7680, 1080},
-    {"lblTarvik", 8040, 2040},
-    {"lblEticheteP(5)", 2880, 3720, true},
-};
-
-int Px(int twips) {
-  return (twips + 7) / 15;
-}
-
-QRect Expected(const Twips& t, int shift) {
-  return {Px(t.left), Px(t.top - shift), Px(t.width), Px(t.height)};
-}
-
-const QColor kInputGreen(192, 255, 192);
-const QColor kResultYellow(255, 255, 128);
-const QColor kLeadBlue(128, 128, 255);
-const QColor kWindowGrey(224, 224, 224);
-const QColor kBlack(0, 0, 0);
 
 // A point of the frame, in its pixels, and the colour the window shows there.
 struct Probe {
@@ -92,15 +28,6 @@ class WindowLayout : public WindowTest, public ::testing::WithParamInterface<int
     for (int i = 0; i < count; ++i) TypeOver(Form().txtRp(i), "100");
     TypeOver(Form().txtIpt, "1");
     QTest::qWait(0);
-  }
-
-  int Shift() const { return 720 * (4 - GetParam()); }
-  int ShiftPx() const { return 48 * (4 - GetParam()); }
-
-  QWidget* Named(const QString& name) {
-    auto* widget = window->findChild<QWidget*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
   }
 
   QImage Grab() {
@@ -129,75 +56,65 @@ class WindowLayout : public WindowTest, public ::testing::WithParamInterface<int
   }
 };
 
-TEST_P(WindowLayout, EveryWidgetStandsAtItsTwipsDividedByFifteen) {
-  const int count = GetParam();
-  EXPECT_EQ(window->size(), QSize(689, Px(4710 - Shift())));
-  EXPECT_EQ(Named("fraParalel")->geometry(), QRect(8, 8, 673, Px(4500 - Shift())));
-  for (const DesignBox& box : DesignBoxes()) {
-    SCOPED_TRACE(box.name.toStdString());
-    QWidget* widget = Named(box.name);
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->parentWidget(), Named("fraParalel"));
-    EXPECT_EQ(widget->geometry(), Expected(box.rect, box.lower ? Shift() : 0));
-    if (box.row >= 0) {
-      EXPECT_EQ(widget->isVisible(), box.row < count);
+TEST_P(WindowLayout, EveryWidgetStandsWhereItsControlIsAndInTheFrame) {
+  ExpectWidgetsMirrorTheForm();
+  QWidget* frame = Widget(Form().fraParalel);
+  for (const Control* control : Form().Controls()) {
+    const QWidget* widget = Widget(*control);
+    if (widget != nullptr && widget != window.get() && widget != frame) {
+      EXPECT_EQ(widget->parentWidget(), frame) << control->QualifiedName();
     }
-  }
-  for (const DesignLabel& label : kLabels) {
-    SCOPED_TRACE(label.name.toStdString());
-    QWidget* widget = Named(label.name);
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->pos(),
-              Expected({label.left, label.top, 0, 0}, label.lower ? Shift() : 0).topLeft());
-    EXPECT_TRUE(widget->isVisible());
   }
 }
 
 TEST_P(WindowLayout, GrabShowsTheDesignColoursAndTheSchematicWhereTheyBelong) {
   const int count = GetParam();
-  const int up = ShiftPx();
+  // The row of the bottom leads, which move up with the voltage box for every resistor fewer.
+  const int leads = Pixels(Form().linP4(0).Y1());
+  const QColor grey = ToQColor(design::kWindowGrey), green = ToQColor(design::kInputGreen),
+               yellow = ToQColor(design::kResultYellow), blue = ToQColor(design::kLeadBlue),
+               ink = ToQColor(design::kInk);
   std::vector<Probe> probes = {
-      {"window margin", {-5, -5}, kWindowGrey},
-      {"frame inside", {640, 40}, kWindowGrey},
-      {"transparent label corner", {8, 24}, kWindowGrey},
-      {"resistor 1 input", {78, 80}, kInputGreen},
-      {"resistor 2 input", {78, 128}, kInputGreen},
-      {"current input over the supply lead", {502, 104}, kInputGreen},
-      {"power result", {214, 80}, kResultYellow},
-      {"branch current result", {318, 128}, kResultYellow},
-      {"total resistance result", {494, 32}, kResultYellow},
-      {"voltage result", {190, 280 - up}, kResultYellow},
-      {"power unit box", {290, 80}, kWindowGrey},
-      {"left common wire", {32, 90}, kBlack},
-      {"right common wire", {464, 90}, kBlack},
-      {"first branch wire", {50, 80}, kBlack},
-      {"above the second branch wire", {50, 127}, kWindowGrey},
-      {"second branch wire, one wire wide", {50, 129}, kBlack},
-      {"below the second branch wire", {50, 130}, kWindowGrey},
-      {"first resistor body, left side", {71, 80}, kBlack},
-      {"first resistor body, top side", {200, 67}, kBlack},
-      {"left supply lead", {16, 104}, kBlack},
-      {"right supply lead", {480, 104}, kBlack},
-      {"left junction dot", {31, 102}, kBlack},
-      {"left junction dot", {34, 106}, kBlack},
-      {"beside the left dot", {30, 96}, kWindowGrey},
-      {"right junction dot", {466, 102}, kBlack},
-      {"right junction dot", {462, 106}, kBlack},
-      {"beside the right dot", {467, 96}, kWindowGrey},
-      {"left vertical lead", {32, 268 - up}, kLeadBlue},
-      {"left horizontal lead", {100, 280 - up}, kLeadBlue},
-      {"right vertical lead", {464, 268 - up}, kLeadBlue},
-      {"right horizontal lead", {400, 280 - up}, kLeadBlue},
-      {"between the last wire and the leads", {32, 240 - up}, kWindowGrey},
-      {"second loop", {32, 150}, count >= 3 ? kBlack : kWindowGrey},
-      {"third resistor input", {78, 176}, count >= 3 ? kInputGreen : kWindowGrey},
-      {"third loop", {32, 198}, count >= 4 ? kBlack : kWindowGrey},
+      {"window margin", {-5, -5}, grey},
+      {"frame inside", {640, 40}, grey},
+      {"transparent label corner", {8, 24}, grey},
+      {"resistor 1 input", {78, 80}, green},
+      {"resistor 2 input", {78, 128}, green},
+      {"current input over the supply lead", {502, 104}, green},
+      {"power result", {214, 80}, yellow},
+      {"branch current result", {318, 128}, yellow},
+      {"total resistance result", {494, 32}, yellow},
+      {"voltage result", {190, leads}, yellow},
+      {"power unit box", {290, 80}, grey},
+      {"left common wire", {32, 90}, ink},
+      {"right common wire", {464, 90}, ink},
+      {"first branch wire", {50, 80}, ink},
+      {"above the second branch wire", {50, 127}, grey},
+      {"second branch wire, one wire wide", {50, 129}, ink},
+      {"below the second branch wire", {50, 130}, grey},
+      {"first resistor body, left side", {71, 80}, ink},
+      {"first resistor body, top side", {200, 67}, ink},
+      {"left supply lead", {16, 104}, ink},
+      {"right supply lead", {480, 104}, ink},
+      {"left junction dot", {31, 102}, ink},
+      {"left junction dot", {34, 106}, ink},
+      {"beside the left dot", {30, 96}, grey},
+      {"right junction dot", {466, 102}, ink},
+      {"right junction dot", {462, 106}, ink},
+      {"beside the right dot", {467, 96}, grey},
+      {"left vertical lead", {32, leads - 12}, blue},
+      {"left horizontal lead", {100, leads}, blue},
+      {"right vertical lead", {464, leads - 12}, blue},
+      {"right horizontal lead", {400, leads}, blue},
+      {"between the last wire and the leads", {32, leads - 40}, grey},
+      {"second loop", {32, 150}, count >= 3 ? ink : grey},
+      {"third resistor input", {78, 176}, count >= 3 ? green : grey},
+      {"third loop", {32, 198}, count >= 4 ? ink : grey},
   };
   // With two resistors the window ends above the fourth row.
-  if (count >= 3)
-    probes.push_back({"fourth resistor input", {78, 224}, count >= 4 ? kInputGreen : kWindowGrey});
+  if (count >= 3) probes.push_back({"fourth resistor input", {78, 224}, count >= 4 ? green : grey});
   const QImage image = Grab();
-  const QPoint frame = Named("fraParalel")->pos();
+  const QPoint frame = Widget(Form().fraParalel)->pos();
   for (const Probe& probe : probes) {
     const QPoint at = probe.inFrame + frame;
     EXPECT_TRUE(Shows(image, at, probe.colour))
