@@ -1,10 +1,12 @@
-// What a screen reader learns from the form beyond each control's name: the unit of every value,
-// kept current as the units change.
+// What a screen reader learns from the form: a name of its own for every control that takes the
+// focus or shows a result, and the unit of every value, kept current as the units change.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form_fixture.h"
@@ -13,6 +15,41 @@ namespace zentavo {
 namespace {
 
 using testing_support::FormFixture;
+
+TEST(AccessibleNames, EveryBoxListAndButtonHasItsOwnName) {
+  FormFixture f;
+  std::set<std::string> names;
+  int named = 0;
+  for (Control* c : f->Controls()) {
+    if (c->Kind() != ControlKind::TextBox && c->Kind() != ControlKind::ComboBox &&
+        c->Kind() != ControlKind::CommandButton)
+      continue;
+    std::string name = c->AccessibleName();
+    EXPECT_FALSE(name.empty()) << c->QualifiedName();
+    names.insert(name);
+    ++named;
+  }
+  EXPECT_EQ(names.size(), static_cast<std::size_t>(named)) << "names must differ";
+  const std::pair<const Control*, const char*> rows[] = {
+      {&f->cboRezP, "Numărul rezistoarelor în paralel"},
+      {&f->txtRp(0), "Rezistenta 1"},
+      {&f->cboRp(0), "Rezistenta 1, unitate"},
+      {&f->txtRp(3), "Rezistenta 4"},
+      {&f->txtPp(3), "Puterea disipată 4"},
+      {&f->txtUMW(1), "Puterea disipată 2, unitate"},
+      {&f->txtIp(1), "Curent prin ramură 2"},
+      {&f->txtUMI(2), "Curent prin ramură 3, unitate"},
+      {&f->txtRpt, "Rezistenta totală"},
+      {&f->txtIpt, "Curentul în circuit"},
+      {&f->cboIpt, "Curentul în circuit, unitate"},
+      {&f->txtUpt, "Căderea de tensiune"},
+      {&f->txtUMU, "Căderea de tensiune, unitate"},
+      {&f->cmdClear, "Sterge valori"},
+      {&f->frm, "Zentavo"},
+  };
+  for (const auto& [control, name] : rows)
+    EXPECT_EQ(control->AccessibleName(), name) << control->QualifiedName();
+}
 
 // Each value and the control beside it that shows its unit.
 struct UnitPair {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 #include <string>
 
 #include "form_fixture.h"
@@ -213,30 +212,6 @@ TEST(KeyPress, EscapeEndsTheProgramAndOtherKeysGoOn) {
   EXPECT_EQ(f.ends, 0);
   EXPECT_FALSE(f->UserPressesKey(27)) << "Esc";
   EXPECT_EQ(f.ends, 1);
-}
-
-TEST(AccessibleNames, EveryBoxListAndButtonHasItsOwnName) {
-  FormFixture f;
-  std::set<std::string> names;
-  int named = 0;
-  for (Control* c : f->Controls()) {
-    if (c->Kind() != ControlKind::TextBox && c->Kind() != ControlKind::ComboBox &&
-        c->Kind() != ControlKind::CommandButton)
-      continue;
-    std::string name = c->AccessibleName();
-    EXPECT_FALSE(name.empty()) << c->QualifiedName();
-    names.insert(name);
-    ++named;
-  }
-  EXPECT_EQ(names.size(), static_cast<std::size_t>(named)) << "names must differ";
-  EXPECT_EQ(f->txtRp(0).AccessibleName(), "Rezistenta 1");
-  EXPECT_EQ(f->txtPp(3).AccessibleName(), "Puterea disipată 4");
-  EXPECT_EQ(f->txtIp(1).AccessibleName(), "Curent prin ramură 2");
-  EXPECT_EQ(f->txtUMI(1).AccessibleName(), "Curent prin ramură 2, unitate");
-  EXPECT_EQ(f->txtIpt.AccessibleName(), "Curentul în circuit");
-  EXPECT_EQ(f->cboRezP.AccessibleName(), "Numărul rezistoarelor în paralel");
-  EXPECT_EQ(f->txtRpt.AccessibleName(), "Rezistenta totală");
-  EXPECT_EQ(f->frm.AccessibleName(), "Zentavo");
 }
 
 }  // namespace
