@@ -29,26 +29,6 @@ CheckedSession::CheckedSession(const NumberFormat& format)
   CheckFormState(form_, {"start-up", false, false});
 }
 
-std::vector<std::string> CheckedSession::Inputs() {
-  std::vector<std::string> inputs;
-  for (int i = 0; i < kResistorRows; ++i) {
-    inputs.push_back(form_.txtRp(i).Text());
-    inputs.push_back(form_.cboRp(i).Text());
-  }
-  for (const std::string* text :
-       {&form_.txtIpt.Text(), &form_.cboIpt.Text(), &form_.cboRezP.Text()})
-    inputs.push_back(*text);
-  return inputs;
-}
-
-// Every text, caption and visibility in the window.
-std::vector<std::string> CheckedSession::Everything() {
-  std::vector<std::string> state;
-  for (Control* control : form_.Controls())
-    state.push_back(HeldText(*control) + (control->Visible() ? "" : " (hidden)"));
-  return state;
-}
-
 // An edit that leaves the text as it was, a pick of the entry already chosen or of none, and a
 // key other than Esc reach no handler.
 bool CheckedSession::RaisesNoEvent(const UserAction& action) {
@@ -129,8 +109,8 @@ void CheckedSession::CheckClear(const UserAction& action, const std::string& cou
 }
 
 void CheckedSession::Perform(const UserAction& action) {
-  const std::vector<std::string> inputsBefore = Inputs();
-  const std::vector<std::string> everythingBefore = Everything();
+  const std::vector<std::string> inputsBefore = Inputs(form_);
+  const std::vector<std::string> everythingBefore = Everything(form_);
   const bool noEvent = RaisesNoEvent(action);
   const std::size_t messagesBefore = messages_.size();
   switch (action.kind) {
@@ -165,10 +145,10 @@ void CheckedSession::Perform(const UserAction& action) {
     Require(messages_[i].starts_with("Depășire"), "only an overflow reaches the message hook",
             action.description + ": " + Quoted(messages_[i]));
   if (noEvent)
-    Require(Everything() == everythingBefore,
+    Require(Everything(form_) == everythingBefore,
             "an action that reaches no handler leaves every text as it was", action.description);
   const bool failureShown = messages_.size() > messagesBefore;
-  CheckFormState(form_, {action.description, failureShown, Inputs() != inputsBefore});
+  CheckFormState(form_, {action.description, failureShown, Inputs(form_) != inputsBefore});
   failedActions_ += failureShown ? 1 : 0;
   computingActions_ += form_.txtIp(0).Text().empty() ? 0 : 1;
 }

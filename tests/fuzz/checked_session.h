@@ -30,8 +30,6 @@ class CheckedSession {
   int ComputingActions() const { return computingActions_; }
 
  private:
-  std::vector<std::string> Inputs();
-  std::vector<std::string> Everything();
   bool RaisesNoEvent(const UserAction& action);
   void CheckEdit(const UserAction& action, const std::string& before);
   void CheckPick(const UserAction& action, const std::string& before);

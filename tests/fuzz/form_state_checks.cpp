@@ -230,11 +230,29 @@ void StateCheck::CheckShown(const std::string& text, const std::string& unitText
 
 }  // namespace
 
-std::string HeldText(Control& control) {
-  return Visit(control, Overloaded{[](TextBox& box) { return box.Text(); },
-                                   [](ComboBox& list) { return list.Text(); },
-                                   [](Label& label) { return label.Caption(); },
-                                   [](Control&) { return std::string(); }});
+std::string HeldText(const Control& control) {
+  return Visit(control, Overloaded{[](const TextBox& box) { return box.Text(); },
+                                   [](const ComboBox& list) { return list.Text(); },
+                                   [](const Label& label) { return label.Caption(); },
+                                   [](const Control&) { return std::string(); }});
+}
+
+std::vector<std::string> Inputs(frmZentavo& form) {
+  std::vector<std::string> inputs;
+  for (int i = 0; i < kResistorRows; ++i) {
+    inputs.push_back(form.txtRp(i).Text());
+    inputs.push_back(form.cboRp(i).Text());
+  }
+  for (const std::string* text : {&form.txtIpt.Text(), &form.cboIpt.Text(), &form.cboRezP.Text()})
+    inputs.push_back(*text);
+  return inputs;
+}
+
+std::vector<std::string> Everything(frmZentavo& form) {
+  std::vector<std::string> state;
+  for (const Control* control : form.Controls())
+    state.push_back(HeldText(*control) + (control->Visible() ? "" : " (hidden)"));
+  return state;
 }
 
 void CheckFormState(frmZentavo& form, const ActionOutcome& outcome) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "frm_zentavo.h"
 
@@ -14,7 +15,11 @@ struct ActionOutcome {
 };
 
 // The text a box or list holds, or a label's caption; empty for the other kinds.
-std::string HeldText(Control& control);
+std::string HeldText(const Control& control);
+// What the user has put in: each resistor and its unit, the current and its unit, the count.
+std::vector<std::string> Inputs(frmZentavo& form);
+// Every text and caption in the window, each marked where its control is hidden.
+std::vector<std::string> Everything(frmZentavo& form);
 
 // Both value fields hold non-negative numbers, the count is 2, 3 or 4, the visible rows match
 // it, and the results are either cleared or what the inputs give, within the display's rounding.

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <vector>
 
+#include "form_state_checks.h"
 #include "window_fixture.h"
 #include "x_keys.h"
 
@@ -44,13 +45,7 @@ class KeyChords : public WindowTest {
   }
   std::vector<QString> ModelInputs() {
     std::vector<QString> held;
-    for (int i = 0; i < kResistorRows; ++i) {
-      held.push_back(QString::fromStdString(Form().txtRp(i).Text()));
-      held.push_back(QString::fromStdString(Form().cboRp(i).Text()));
-    }
-    held.push_back(QString::fromStdString(Form().txtIpt.Text()));
-    held.push_back(QString::fromStdString(Form().cboIpt.Text()));
-    held.push_back(QString::fromStdString(Form().cboRezP.Text()));
+    for (const std::string& input : fuzz::Inputs(Form())) held.push_back(ToQString(input));
     return held;
   }
   void Enter() {

@@ -111,7 +111,7 @@ class Driver {
     ++step_;
     const std::string description =
         "action " + Number(step_) + " of seed " + Number(seed_) + ": the user " + what;
-    const std::vector<std::string> before = Inputs();
+    const std::vector<std::string> before = fuzz::Inputs(Form());
     const int failuresBefore = failuresShown_;
     const auto started = std::chrono::steady_clock::now();
     action();
@@ -122,7 +122,7 @@ class Driver {
       slowest_ = milliseconds;
       slowestAction_ = description;
     }
-    Check(description, failuresShown_ > failuresBefore, Inputs() != before);
+    Check(description, failuresShown_ > failuresBefore, fuzz::Inputs(Form()) != before);
     if (!Form().txtIp(0).Text().empty()) ++computed_;
   }
 
@@ -330,18 +330,6 @@ class Driver {
     }
   }
 
-  // What the user has put in, as the form holds it.
-  std::vector<std::string> Inputs() {
-    std::vector<std::string> held;
-    for (int i = 0; i < kResistorRows; ++i) {
-      held.push_back(Form().txtRp(i).Text());
-      held.push_back(Form().cboRp(i).Text());
-    }
-    held.push_back(Form().txtIpt.Text());
-    held.push_back(Form().cboIpt.Text());
-    held.push_back(Form().cboRezP.Text());
-    return held;
-  }
   std::string Shown(const Control& control) {
     QWidget* widget = window_->WidgetFor(control);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
