@@ -9,7 +9,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "application_setup.h"
+#include "offscreen_application.h"
 #include "qt_conversions.h"
 #include "zentavo_window.h"
 
@@ -122,9 +122,7 @@ BENCHMARK(BM_RedrawLongestCurrent)->Unit(benchmark::kMillisecond);
 }  // namespace zentavo
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zentavo::SetUpApplication(app);
+  const zentavo::testing_support::OffscreenApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

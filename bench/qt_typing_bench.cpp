@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "application_setup.h"
+#include "offscreen_application.h"
 #include "qt_conversions.h"
 #include "zentavo_window.h"
 
@@ -147,9 +147,7 @@ int TypeKeystrokes(int count) {
 }  // namespace zentavo
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zentavo::SetUpApplication(app);
+  const zentavo::testing_support::OffscreenApplication app(argc, argv);
   constexpr std::string_view kKeystrokes = "--keystrokes=";
   if (argc > 1 && std::string_view(argv[1]).starts_with(kKeystrokes)) {
     int count = 0;

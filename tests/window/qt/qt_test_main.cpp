@@ -1,17 +1,12 @@
-// Runs the widget tests inside one QApplication, off screen unless a platform is named.
+// Runs the widget tests inside one application, off screen unless a platform is named.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
-#include "application_setup.h"
+#include "offscreen_application.h"
 
 int main(int argc, char** argv) {
-  // Test discovery runs the binary at build time, where there may be no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
     qputenv("XDG_RUNTIME_DIR", ZENTAVO_TEST_RUNTIME_DIR);
-  QApplication app(argc, argv);
-  zentavo::SetUpApplication(app);
+  const zentavo::testing_support::OffscreenApplication app(argc, argv);
   // The icon file, which the tests compare with the icon the window carries.
   Q_INIT_RESOURCE(zentavo);
   testing::InitGoogleTest(&argc, argv);

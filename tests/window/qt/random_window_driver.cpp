@@ -26,10 +26,10 @@
 #include <string>
 #include <vector>
 
-#include "application_setup.h"
 #include "failure_box.h"
 #include "form_state_checks.h"
 #include "fuzz_check.h"
+#include "offscreen_application.h"
 #include "qt_conversions.h"
 #include "x_keys.h"
 #include "zentavo_window.h"
@@ -372,9 +372,7 @@ long Argument(const char* text) {
 }  // namespace zentavo
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zentavo::SetUpApplication(app);
+  const zentavo::testing_support::OffscreenApplication app(argc, argv);
   if (argc != 3) {
     std::fputs("usage: zentavo_random_window SEED ACTIONS\n", stderr);
     return 2;
