@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "expect_failure.h"
 #include "number_formats.h"
@@ -18,10 +19,10 @@ using testing_support::kComma;
 using testing_support::kDot;
 using testing_support::kFrench;
 
+// A number, and how it is written with a decimal point and with a decimal comma.
 struct DoubleToTextRow {
   double x;
-  const char* dot;
-  const char* comma;
+  std::string_view dot, comma;
 };
 
 class DoubleToTextTest : public testing::TestWithParam<DoubleToTextRow> {};
