@@ -2,9 +2,18 @@
 // decimal comma with a narrow no-break space grouping the thousands (a multi-byte separator).
 #pragma once
 
+#include <ostream>
+
 #include "number_text.h"
 
-namespace zentavo::testing_support {
+namespace zentavo {
+
+// Test names and failure messages show a format by its separators.
+inline void PrintTo(const NumberFormat& format, std::ostream* out) {
+  *out << '"' << format.decimalSeparator << "\" and \"" << format.groupSeparator << '"';
+}
+
+namespace testing_support {
 
 inline const NumberFormat kDot{".", ","};
 inline const NumberFormat kComma{",", "."};
@@ -13,4 +22,5 @@ inline const NumberFormat kFrench{",", "\u202f"};
 // In this order: a fuzz input's first byte picks one by its index.
 inline const NumberFormat kFormats[] = {kDot, kComma, kFrench};
 
-}  // namespace zentavo::testing_support
+}  // namespace testing_support
+}  // namespace zentavo

@@ -20,6 +20,11 @@ using testing_support::kComma;
 using testing_support::kDot;
 using testing_support::kFrench;
 
+std::string FormatName(const NumberFormat& format) {
+  if (format.decimalSeparator == ".") return "Dot";
+  return format.groupSeparator == "." ? "Comma" : "French";
+}
+
 class RandomActionsTest : public testing::TestWithParam<std::tuple<unsigned, NumberFormat>> {};
 
 TEST_P(RandomActionsTest, EveryActionLeavesTheWindowConsistent) {
@@ -45,7 +50,11 @@ TEST_P(RandomActionsTest, EveryActionLeavesTheWindowConsistent) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomActionsTest,
                          testing::Combine(testing::Values(1u, 2u, 3u, 4u),
-                                          testing::Values(kDot, kComma, kFrench)));
+                                          testing::Values(kDot, kComma, kFrench)),
+                         [](const auto& info) {
+                           return "Seed" + std::to_string(std::get<0>(info.param)) + "In" +
+                                  FormatName(std::get<1>(info.param));
+                         });
 
 // Texts a user might paste into a value field.
 const char* const kBadTexts[] = {"",
@@ -120,7 +129,8 @@ TEST_P(BadInputTest, EveryPastedTextIsCorrectedAndTheWindowStaysConsistent) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, BadInputTest, testing::Values(kDot, kComma, kFrench));
+INSTANTIATE_TEST_SUITE_P(Formats, BadInputTest, testing::Values(kDot, kComma, kFrench),
+                         [](const auto& info) { return FormatName(info.param); });
 
 }  // namespace
 }  // namespace zentavo
