@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "form_state_checks.h"
 #include "qt_conversions.h"
 #include "zentavo_window.h"
 
@@ -127,6 +128,19 @@ class WindowTest : public ::testing::Test {
                                    EXPECT_EQ(widget->geometry(), PixelRect(other));
                                  }});
     }
+  }
+
+  // What a clear does is the form's matter; here, that the user's action is one: it changes the
+  // form, which a clear by the form itself then leaves as it is, and the widgets show the result.
+  template <typename Action>
+  void ExpectToClearTheForm(Action userAction) {
+    const std::vector<std::string> before = fuzz::Everything(Form());
+    userAction();
+    const std::vector<std::string> cleared = fuzz::Everything(Form());
+    EXPECT_NE(cleared, before) << "nothing was cleared";
+    Form().UserClicks(Form().cmdClear);
+    EXPECT_EQ(fuzz::Everything(Form()), cleared) << "the action did less than a clear";
+    ExpectWidgetsMirrorTheForm();
   }
 
   QString Shown(const TextBox& box) { return Edit(box)->text(); }
