@@ -135,18 +135,10 @@ TEST_F(KeyboardOnly, SpaceReturnAndEnterEachPressTheClearButton) {
   for (const Row row : {Row{"Space", Qt::Key_Space}, Row{"Return", Qt::Key_Return},
                         Row{"keypad Enter", Qt::Key_Enter}}) {
     SCOPED_TRACE(row.name);
-    Press(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(FocusName(), "cmdClear");
-    Press(Qt::Key_Tab, Qt::ShiftModifier);
-    Press(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(FocusName(), "txtIpt");
-    Type("7");
-    ASSERT_EQ(Shown(Form().txtIpt), "7");
-    TabTo("cboIpt");
-    TabTo("cmdClear");
-    Press(row.key);
-    EXPECT_EQ(Shown(Form().txtIpt), "0");
-    TabTo("cboRezP");
+    TypeOver(Form().txtIpt, "7");
+    Widget(Form().cmdClear)->setFocus();
+    ExpectToClearTheForm([&row] { Press(row.key); });
+    EXPECT_EQ(Focus(), Widget(Form().cmdClear));
   }
 }
 
