@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -75,19 +76,22 @@ const QWidget& AccessibleList::Shower() const {
   return *List();
 }
 
-QRect AccessibleList::TextArea() const {
+DrawnLine AccessibleList::Drawn() const {
   QComboBox* list = List();
   QStyleOptionComboBox box;
   box.initFrom(list);
   box.editable = false;
   box.frame = list->hasFrame();
   box.currentText = list->currentText();
-  return list->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
-                                       list);
-}
-
-Qt::Alignment AccessibleList::TextAlignment() const {
-  return Qt::AlignLeft | Qt::AlignVCenter;
+  const QRect field =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, list);
+  const QFontMetrics metrics(list->font());
+  const QRect line = QStyle::alignedRect(
+      list->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
+      QSize(metrics.horizontalAdvance(box.currentText), metrics.height()), field);
+  DrawnLine drawn(box.currentText, box.currentText, list->font(), field);
+  drawn.Anchor(0, line.topLeft());
+  return drawn;
 }
 
 }  // namespace zentavo

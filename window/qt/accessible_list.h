@@ -30,8 +30,7 @@ class AccessibleList : public QAccessibleWidget, public AccessibleShownText {
  protected:
   QString ShownText() const override;
   const QWidget& Shower() const override;
-  QRect TextArea() const override;
-  Qt::Alignment TextAlignment() const override;
+  DrawnLine Drawn() const override;
 
  private:
   QComboBox* List() const;
