@@ -16,6 +16,21 @@ AccessibleList::AccessibleList(QComboBox* list)
     announced_ = text;
     QAccessible::updateAccessibility(&change);
   });
+  QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                   [list](int entry) { FocusOnChosenEntry(*list, entry); });
+}
+
+// Orca says a closed list's new entry when its focus moves to that entry, as it moves there on
+// other toolkits' lists through their selection. Qt 6.4 passes on no active-descendant event and
+// offers no selection interface, and Orca presents none of the text, name and selection changes
+// it sends. A list with the focus is one the user changed; an open list moves the focus itself.
+void AccessibleList::FocusOnChosenEntry(QComboBox& list, int entry) {
+  if (!list.hasFocus() || list.view()->isVisible() || entry < 0) return;
+  QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list.view());
+  QAccessibleInterface* chosen = entries != nullptr ? entries->child(entry) : nullptr;
+  if (chosen == nullptr) return;
+  QAccessibleEvent focus(chosen, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
 }
 
 QComboBox* AccessibleList::List() const {
