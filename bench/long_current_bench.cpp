@@ -1,8 +1,9 @@
 // Times every action on the longest current the current box takes, in the real widgets off
 // screen, each until the box has repainted: pasting it, typing and deleting at either end, and
-// redrawing it as the caret blinks.
+// redrawing it as the caret blinks; and a screen reader finding the character at a point of it.
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -117,6 +118,21 @@ void BM_RedrawLongestCurrent(benchmark::State& state) {
   for (auto _ : state) window.Edit().repaint();
 }
 BENCHMARK(BM_RedrawLongestCurrent)->Unit(benchmark::kMillisecond);
+
+// A reader's review asks which character lies under a point, here the middle of the box.
+void BM_FindCharacterAtPointInLongestCurrent(benchmark::State& state) {
+  LongCurrentWindow window;
+  window.Paste(LongCurrent(window.Longest()));
+  QAccessibleTextInterface* text =
+      QAccessible::queryAccessibleInterface(&window.Edit())->textInterface();
+  const QPoint middle = window.Edit().mapToGlobal(window.Edit().rect().center());
+  for (auto _ : state) {
+    const int offset = text->offsetAtPoint(middle);
+    if (offset < 0) state.SkipWithError("no character was found in the middle of the box");
+    benchmark::DoNotOptimize(offset);
+  }
+}
+BENCHMARK(BM_FindCharacterAtPointInLongestCurrent)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zentavo

@@ -2,7 +2,8 @@
 # Drives the Orca screen reader through a short session with the calculator on a virtual X
 # display and prints what Orca said: Tab round every control, type a resistor, pick a unit, type a
 # second resistor and a current, pick its unit. Speech goes through speech-dispatcher to a file
-# instead of a sound card. Needs orca and speech-dispatcher (not part of the CI packages).
+# instead of a sound card; fails unless Orca says each picked unit. Needs orca and
+# speech-dispatcher (not part of the CI packages).
 # Usage: [ORCA_LOG=FILE] scripts/orca_session.sh [PROGRAM]   (default: the default build's
 # program; ORCA_LOG keeps Orca's debug log)
 set -euo pipefail
@@ -88,3 +89,18 @@ echo "== What Orca said, as speech-dispatcher received it"
 cat "$speech"
 echo "== What Orca sent to speech, from its log"
 sed -n "s/^.* - SPEECH OUTPUT: '\\(.*\\)' *{'established.*\$/\\1/p" "$work/orca.log"
+
+# What Orca said right after a step, up to the next one.
+said_after() {
+  awk -v step="[$1]" '$0 == step { on = 1; next } /^\[/ { on = 0 } on' "$speech"
+}
+missing=0
+for pick in "Down: kOhm:kOhm" "Up: mA:mA"; do
+  step=${pick%:*}
+  unit=${pick##*:}
+  if ! said_after "$step" | grep -qx "$unit\.\?"; then
+    echo "Orca did not say $unit after [$step]" >&2
+    missing=1
+  fi
+done
+exit "$missing"

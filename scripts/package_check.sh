@@ -12,36 +12,24 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+source "$(dirname "$self")/lib/window_session.sh"
 
 # Runs on the virtual display: starts the program, waits for its window, presses Esc.
 start_and_escape() {
-  local program=$1 wm_class=$2 window="" status=0
+  local program=$1 wm_class=$2
   XDG_RUNTIME_DIR=$(mktemp -d)
   export XDG_RUNTIME_DIR
   pid=""
   trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
   "$program" &
   pid=$!
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^ Zentavo $' 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "zentavo ended before it showed its window"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window titled ' Zentavo ' appeared"
+  wait_for_window "$pid"
   xdotool search --class "^$wm_class\$" | grep -qx "$window" ||
     fail "the window's class is not the desktop entry's StartupWMClass '$wm_class'"
   xdotool windowfocus --sync "$window"
   sleep 0.5
-  xdotool key Escape
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "zentavo still runs after Esc"
-  wait "$pid" || status=$?
+  escape_ends "$pid"
   pid=""
-  [ "$status" -eq 0 ] || fail "zentavo exited with status $status after Esc"
 }
 if [ "${1:-}" = --start-and-escape ]; then
   start_and_escape "$2" "$3"

@@ -5,16 +5,9 @@
 # build/default/callgrind for callgrind_annotate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PROFILE_PACKAGES[@]}"
-cmake --preset default -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON -DZENTAVO_BENCHMARKS=ON >/dev/null
-cmake --build --preset default --target zentavo_startup_probe >/dev/null
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen
+source scripts/lib/profiling.sh
+build_for_profiling zentavo_startup_probe
 probe=build/default/bench/zentavo_startup_probe
-out=build/default/callgrind
-mkdir -p "$out"
 
 declare -A instructions
 for window in zentavo label bare; do

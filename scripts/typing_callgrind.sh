@@ -4,15 +4,8 @@
 # characters, typed and deleted in turn. The profile stays in build/default/callgrind.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PROFILE_PACKAGES[@]}"
-cmake --preset default -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON -DZENTAVO_BENCHMARKS=ON >/dev/null
-cmake --build --preset default --target zentavo_qt_bench >/dev/null
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen
-out=build/default/callgrind
-mkdir -p "$out"
+source scripts/lib/profiling.sh
+build_for_profiling zentavo_qt_bench
 keystrokes=${KEYSTROKES:-200}
 valgrind --tool=callgrind --toggle-collect='*TypeAndRepaint*' \
   --callgrind-out-file="$out/typing.out" \

@@ -11,16 +11,7 @@ app_id=$4
 xpm=$5
 sizes=(16 22 24 32 48 64 128 256)
 
-dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-DESTDIR=$dest "$cmake" --install "$build" --prefix /usr >/dev/null
-usr=$dest/usr
+source "$(dirname "$0")/staged_install.sh"
 desktop=$usr/share/applications/$app_id.desktop
 metainfo=$usr/share/metainfo/$app_id.metainfo.xml
 svg=$usr/share/icons/hicolor/scalable/apps/$app_id.svg

@@ -9,16 +9,7 @@ cmake=$1
 build=$2
 version=$3
 
-dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-DESTDIR=$dest "$cmake" --install "$build" --prefix /usr >/dev/null
-usr=$dest/usr
+source "$(dirname "$0")/staged_install.sh"
 export LC_ALL=C.UTF-8 MANWIDTH=80
 
 # With no display at all: the program answers before Qt looks for one.

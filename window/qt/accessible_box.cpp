@@ -1,16 +1,11 @@
 #include "accessible_box.h"
 
 #include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionFrame>
+
+#include "line_edit_text.h"
+#include "result_box.h"
 
 namespace zentavo {
-namespace {
-
-// QLineEdit keeps this many pixels between its contents rectangle and the text.
-constexpr int kLineEditTextMargin = 2;
-
-}  // namespace
 
 AccessibleBox::AccessibleBox(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
@@ -110,21 +105,9 @@ const QWidget& AccessibleBox::Shower() const {
   return *Box();
 }
 
-QRect AccessibleBox::TextArea() const {
-  QLineEdit* box = Box();
-  QStyleOptionFrame frame;
-  frame.initFrom(box);
-  frame.rect = box->rect();
-  frame.lineWidth =
-      box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
-  frame.state |= QStyle::State_Sunken;
-  const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
-  return contents.marginsRemoved(box->textMargins())
-      .adjusted(kLineEditTextMargin, 0, -kLineEditTextMargin, 0);
-}
-
-Qt::Alignment AccessibleBox::TextAlignment() const {
-  return Box()->alignment();
+DrawnLine AccessibleBox::Drawn() const {
+  if (const auto* result = qobject_cast<const ResultBox*>(Box())) return result->Drawn();
+  return LineEditDrawnLine(*Box());
 }
 
 }  // namespace zentavo

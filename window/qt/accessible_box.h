@@ -41,8 +41,7 @@ class AccessibleBox : public QAccessibleWidget,
  protected:
   QString ShownText() const override;
   const QWidget& Shower() const override;
-  QRect TextArea() const override;
-  Qt::Alignment TextAlignment() const override;
+  DrawnLine Drawn() const override;
 
  private:
   QLineEdit* Box() const;

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -15,6 +16,21 @@ AccessibleList::AccessibleList(QComboBox* list)
     announced_ = text;
     QAccessible::updateAccessibility(&change);
   });
+  QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                   [list](int entry) { FocusOnChosenEntry(*list, entry); });
+}
+
+// Orca says a closed list's new entry when its focus moves to that entry, as it moves there on
+// other toolkits' lists through their selection. Qt 6.4 passes on no active-descendant event and
+// offers no selection interface, and Orca presents none of the text, name and selection changes
+// it sends. A list with the focus is one the user changed; an open list moves the focus itself.
+void AccessibleList::FocusOnChosenEntry(QComboBox& list, int entry) {
+  if (!list.hasFocus() || list.view()->isVisible() || entry < 0) return;
+  QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list.view());
+  QAccessibleInterface* chosen = entries != nullptr ? entries->child(entry) : nullptr;
+  if (chosen == nullptr) return;
+  QAccessibleEvent focus(chosen, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
 }
 
 QComboBox* AccessibleList::List() const {
@@ -75,19 +91,22 @@ const QWidget& AccessibleList::Shower() const {
   return *List();
 }
 
-QRect AccessibleList::TextArea() const {
+DrawnLine AccessibleList::Drawn() const {
   QComboBox* list = List();
   QStyleOptionComboBox box;
   box.initFrom(list);
   box.editable = false;
   box.frame = list->hasFrame();
   box.currentText = list->currentText();
-  return list->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
-                                       list);
-}
-
-Qt::Alignment AccessibleList::TextAlignment() const {
-  return Qt::AlignLeft | Qt::AlignVCenter;
+  const QRect field =
+      list->style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, list);
+  const QFontMetrics metrics(list->font());
+  const QRect line = QStyle::alignedRect(
+      list->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
+      QSize(metrics.horizontalAdvance(box.currentText), metrics.height()), field);
+  DrawnLine drawn(box.currentText, box.currentText, list->font(), field);
+  drawn.Anchor(0, line.topLeft());
+  return drawn;
 }
 
 }  // namespace zentavo

@@ -1,5 +1,6 @@
 // What a screen reader is told about a drop-down list: the name the form gave it, and the chosen
-// entry as its value and as the text it shows, announced as a text change when it changes (Qt
+// entry as its value and as the text it shows, announced as a text change when it changes and,
+// when the user changed it in the closed list, by the reader's focus moving to the new entry (Qt
 // 6.4 offers readers no selection interface to find the new entry by). Qt's own interface reports
 // the chosen entry as the name on Linux and leaves the caption to a label's relation, which the
 // lists under a shared column caption cannot have.
@@ -30,10 +31,10 @@ class AccessibleList : public QAccessibleWidget, public AccessibleShownText {
  protected:
   QString ShownText() const override;
   const QWidget& Shower() const override;
-  QRect TextArea() const override;
-  Qt::Alignment TextAlignment() const override;
+  DrawnLine Drawn() const override;
 
  private:
+  static void FocusOnChosenEntry(QComboBox& list, int entry);
   QComboBox* List() const;
 
   QString announced_;

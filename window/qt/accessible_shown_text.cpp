@@ -1,7 +1,5 @@
 #include "accessible_shown_text.h"
 
-#include <QFontMetrics>
-#include <QStyle>
 #include <QWidget>
 
 namespace zentavo {
@@ -17,28 +15,16 @@ QString AccessibleShownText::text(int start, int end) const {
   return shown.mid(start, end - start);
 }
 
-// From the font's advances: a box that shrinks or elides a long text draws it within the same
-// area, so the rectangles stay inside the box and in reading order.
+// Each query lays the text out once, so that it costs no more than the text's length.
 QRect AccessibleShownText::characterRect(int offset) const {
-  const QString shown = ShownText();
-  if (offset < 0 || offset >= shown.size()) return {};
-  const QWidget& widget = Shower();
-  const QFontMetrics metrics(widget.font());
-  const QRect area = TextArea();
-  const QRect line =
-      QStyle::alignedRect(widget.layoutDirection(), TextAlignment(),
-                          QSize(metrics.horizontalAdvance(shown), metrics.height()), area);
-  QRect character(line.left() + metrics.horizontalAdvance(shown.left(offset)), line.top(),
-                  metrics.horizontalAdvance(shown.mid(offset, 1)), line.height());
-  character = character.intersected(area);
+  if (offset < 0 || offset >= characterCount()) return {};
+  const QRect character = Drawn().CharacterRect(offset);
   if (character.isEmpty()) return {};
-  return QRect(widget.mapToGlobal(character.topLeft()), character.size());
+  return QRect(Shower().mapToGlobal(character.topLeft()), character.size());
 }
 
 int AccessibleShownText::offsetAtPoint(const QPoint& point) const {
-  for (int offset = 0; offset < characterCount(); ++offset)
-    if (characterRect(offset).contains(point)) return offset;
-  return -1;
+  return Drawn().OffsetAt(Shower().mapFromGlobal(point));
 }
 
 QString AccessibleShownText::attributes(int, int* start, int* end) const {

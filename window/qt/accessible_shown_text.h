@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include "drawn_line.h"
+
 class QWidget;
 
 namespace zentavo {
@@ -31,9 +33,8 @@ class AccessibleShownText : public QAccessibleTextInterface {
  protected:
   virtual QString ShownText() const = 0;
   virtual const QWidget& Shower() const = 0;
-  // Where the text is laid out, in the widget's coordinates, and how it is aligned there.
-  virtual QRect TextArea() const = 0;
-  virtual Qt::Alignment TextAlignment() const = 0;
+  // Where the widget draws each character of the text.
+  virtual DrawnLine Drawn() const = 0;
 };
 
 }  // namespace zentavo

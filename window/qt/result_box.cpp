@@ -8,14 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "line_edit_text.h"
 #include "number_elision.h"
 
 namespace zentavo {
 namespace {
-
-// A line edit keeps this much room between its contents and its text.
-constexpr int kHorizontalMargin = 2;
-constexpr int kVerticalMargin = 1;
 
 int PixelSize(const QFont& font) {
   return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
@@ -46,12 +43,7 @@ void ResultBox::changeEvent(QEvent* event) {
 }
 
 QRect ResultBox::TextArea() const {
-  QStyleOptionFrame panel;
-  initStyleOption(&panel);
-  return style()
-      ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
-      .marginsRemoved(textMargins())
-      .adjusted(kHorizontalMargin, kVerticalMargin, -kHorizontalMargin, -kVerticalMargin);
+  return LineEditTextArea(*this);
 }
 
 const ResultBox::Drawing& ResultBox::DrawnText() const {
@@ -95,9 +87,32 @@ ResultBox::Drawing ResultBox::Fitted() const {
   return {QString::fromStdString(shortened), drawn};
 }
 
+bool ResultBox::DrawnAsLineEdit(const Drawing& drawing) const {
+  return drawing.text == text() && drawing.font == font();
+}
+
+QRect ResultBox::LineRect(const Drawing& drawing) const {
+  const QRect area = TextArea();
+  const QFontMetrics metrics(drawing.font);
+  const int width = metrics.horizontalAdvance(drawing.text);
+  int left = area.left();
+  if (alignment() & Qt::AlignRight) left = area.right() + 1 - width;
+  if (alignment() & Qt::AlignHCenter) left = area.left() + (area.width() - width) / 2;
+  return QRect(left, area.top() + (area.height() - metrics.height() + 1) / 2, width,
+               metrics.height());
+}
+
+DrawnLine ResultBox::Drawn() const {
+  const Drawing& drawing = DrawnText();
+  if (DrawnAsLineEdit(drawing)) return LineEditDrawnLine(*this);
+  DrawnLine line(text(), drawing.text, drawing.font, TextArea());
+  line.Anchor(0, LineRect(drawing).topLeft());
+  return line;
+}
+
 void ResultBox::paintEvent(QPaintEvent* event) {
   const Drawing& drawing = DrawnText();
-  if (drawing.text == text() && drawing.font == font()) {
+  if (DrawnAsLineEdit(drawing)) {
     QLineEdit::paintEvent(event);
     return;
   }
@@ -108,12 +123,8 @@ void ResultBox::paintEvent(QPaintEvent* event) {
 
   const QRect area = TextArea();
   const QFontMetrics metrics(drawing.font);
-  const int width = metrics.horizontalAdvance(drawing.text);
-  int left = area.left();
-  if (alignment() & Qt::AlignRight) left = area.right() + 1 - width;
-  if (alignment() & Qt::AlignHCenter) left = area.left() + (area.width() - width) / 2;
-  const QRect line(left, area.top() + (area.height() - metrics.height() + 1) / 2, width,
-                   metrics.height());
+  const QRect line = LineRect(drawing);
+  const int left = line.left();
 
   // A selection in a shortened text covers all of it; in a whole text, its own characters.
   QRect selected;

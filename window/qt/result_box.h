@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "drawn_line.h"
+
 namespace zentavo {
 
 class ResultBox : public QLineEdit {
@@ -24,6 +26,8 @@ class ResultBox : public QLineEdit {
   const Drawing& DrawnText() const;
   // Where the text is drawn: the line edit's contents, less its margins.
   QRect TextArea() const;
+  // Where each character of the text is drawn.
+  DrawnLine Drawn() const;
 
   static constexpr double kSmallestScale = 0.7;
 
@@ -34,6 +38,9 @@ class ResultBox : public QLineEdit {
 
  private:
   Drawing Fitted() const;
+  // Whether the line edit draws the text as it is, or the box draws its own drawing.
+  bool DrawnAsLineEdit(const Drawing& drawing) const;
+  QRect LineRect(const Drawing& drawing) const;
   bool SurelyFits(const QString& text) const;
 
   std::string decimalSeparator_;

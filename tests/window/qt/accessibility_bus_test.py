@@ -13,11 +13,15 @@ from atspi_session import (check, descendants, finish, has_interface, key, start
                            text_of, typed, wait_until)
 
 focused = []
+# The list entries the reader's focus moved to, by name.
+entries = []
 
 
 def on_focus(event):
     if event.detail1:
         focused.append(event.source.name)
+        if event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
+            entries.append(event.source.name)
 
 
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
@@ -124,6 +128,7 @@ try:
     check(wait_until(lambda: any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "Ohm"
                                  for a in descendants(window))),
           "the total's unit label reads as its caption")
+    del entries[:]
     for unit_list in ("Rezistenta 1, unitate", "Rezistenta 2, unitate"):
         accessible = control(unit_list)
         actions = accessible.queryAction()
@@ -131,6 +136,9 @@ try:
         actions.doAction(names_of_actions.index("SetFocus"))
         wait_until(lambda: pyatspi.STATE_FOCUSED in states(accessible))
         key("Down")
+    # Orca says a closed list's new entry when the focus moves to it.
+    check(wait_until(lambda: entries == ["kOhm", "kOhm"], 5),
+          "Down on each closed unit list moves the reader's focus to its new entry: %s" % entries)
     total = control("Rezistenta totală")
     check(wait_until(lambda: total.description == "kOhm"),
           "after both resistors become kOhm the total is described as kOhm: %r" % total.description)

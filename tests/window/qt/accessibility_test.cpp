@@ -3,8 +3,14 @@
 // the value it shows.
 #include <QAccessible>
 #include <QHash>
+#include <QImage>
+#include <QRegion>
 #include <QSet>
+#include <QtMath>
+#include <cstdlib>
+#include <numeric>
 
+#include "result_box.h"
 #include "window_fixture.h"
 
 namespace zentavo {
@@ -217,7 +223,88 @@ TEST_F(WindowTest, AnEditThroughTheAccessibleInterfaceReachesTheForm) {
   EXPECT_EQ(Form().txtRp(1).Text(), "100000") << "the box still holds at most six characters";
 }
 
-// Where a reader's review finds each character: inside the box, left to right, and back.
+// How far apart two colours are in brightness, from 0 to 255.
+int BrightnessDistance(const QColor& a, const QColor& b) {
+  return std::abs(qGray(a.rgb()) - qGray(b.rgb()));
+}
+
+// Whether something is drawn over the background inside `area`, in the widget's coordinates.
+bool HasInk(const QImage& drawn, const QRect& area, const QColor& background, const QColor& ink) {
+  const qreal scale = drawn.devicePixelRatio();
+  const QRect pixels =
+      QRect(QPoint(qFloor(area.left() * scale), qFloor(area.top() * scale)),
+            QPoint(qCeil((area.right() + 1) * scale) - 1, qCeil((area.bottom() + 1) * scale) - 1))
+          .intersected(drawn.rect());
+  const int threshold = BrightnessDistance(ink, background) / 3;
+  for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+    for (int x = pixels.left(); x <= pixels.right(); ++x)
+      if (BrightnessDistance(drawn.pixelColor(x, y), background) > threshold) return true;
+  return false;
+}
+
+// Where a reader's review finds each character of a control: where the control draws it, left to
+// right, and back from there to the character; characters an ellipsis stands for all lie where the
+// ellipsis is drawn and are found back as the first of them. Gives the offsets found on screen.
+std::vector<int> CheckCharactersAreFoundWhereDrawn(QWidget* widget) {
+  // Painting first, as the screen does: a line edit scrolls its text while it paints.
+  const QImage drawn = widget->grab().toImage();
+  QAccessibleTextInterface* text = Accessible(widget)->textInterface();
+  EXPECT_NE(text, nullptr);
+  if (text == nullptr) return {};
+  auto* edit = qobject_cast<QLineEdit*>(widget);
+  const QColor background = widget->palette().color(edit ? QPalette::Base : QPalette::Button);
+  const QColor ink = widget->palette().color(edit ? QPalette::Text : QPalette::ButtonText);
+  const QRect box(widget->mapToGlobal(QPoint()), widget->size());
+  std::vector<int> shown;
+  QRect previous;
+  int firstAtPrevious = -1;
+  for (int offset = 0; offset < text->characterCount(); ++offset) {
+    SCOPED_TRACE(offset);
+    const QRect character = text->characterRect(offset);
+    if (character.isEmpty()) continue;
+    EXPECT_TRUE(shown.empty() || shown.back() == offset - 1) << "a gap among the shown characters";
+    shown.push_back(offset);
+    EXPECT_TRUE(box.contains(character));
+    const QRect local(widget->mapFromGlobal(character.topLeft()), character.size());
+    EXPECT_TRUE(HasInk(drawn, local, background, ink)) << "nothing is drawn there";
+    if (edit != nullptr && !edit->isReadOnly()) {
+      // The line edit's own mapping from a point to a place between characters.
+      const int between = edit->cursorPositionAt(local.center());
+      EXPECT_TRUE(between == offset || between == offset + 1) << between;
+    }
+    if (character != previous) {
+      EXPECT_TRUE(previous.isNull() || character.left() > previous.right());
+      firstAtPrevious = offset;
+    }
+    EXPECT_EQ(text->offsetAtPoint(character.center()), firstAtPrevious);
+    previous = character;
+  }
+  EXPECT_EQ(text->characterRect(text->characterCount()), QRect());
+  EXPECT_EQ(text->offsetAtPoint(box.topLeft() - QPoint(5, 5)), -1);
+  // A result box draws no caret: whatever it draws in its text area is some character.
+  if (const auto* result = qobject_cast<const ResultBox*>(widget)) {
+    QRegion characters;
+    for (int offset : shown) {
+      const QRect character = text->characterRect(offset);
+      characters += QRect(widget->mapFromGlobal(character.topLeft()), character.size());
+    }
+    const QRect area = result->TextArea();
+    int stray = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (!characters.contains(QPoint(x, y)) && HasInk(drawn, QRect(x, y, 1, 1), background, ink))
+          ++stray;
+    EXPECT_EQ(stray, 0) << "pixels drawn outside every character";
+  }
+  return shown;
+}
+
+std::vector<int> AllOffsets(int count) {
+  std::vector<int> all(static_cast<std::size_t>(count));
+  std::iota(all.begin(), all.end(), 0);
+  return all;
+}
+
 TEST_F(WindowTest, CharactersAreFoundInsideTheirBoxInReadingOrder) {
   TypeOver(Form().txtRp(0), "100");
   TypeOver(Form().txtRp(1), "47");
@@ -226,22 +313,51 @@ TEST_F(WindowTest, CharactersAreFoundInsideTheirBoxInReadingOrder) {
            &Form().txtRp(0), &Form().txtIpt, &Form().txtRpt, &Form().txtUMU, &Form().cboRp(1)}) {
     SCOPED_TRACE(control->QualifiedName());
     QWidget* widget = Widget(*control);
-    QAccessibleTextInterface* text = Accessible(widget)->textInterface();
-    ASSERT_NE(text, nullptr);
-    ASSERT_GT(text->characterCount(), 0);
-    const QRect box(widget->mapToGlobal(QPoint()), widget->size());
-    int previousRight = box.left();
-    for (int offset = 0; offset < text->characterCount(); ++offset) {
-      const QRect character = text->characterRect(offset);
-      EXPECT_FALSE(character.isEmpty()) << offset;
-      EXPECT_TRUE(box.contains(character)) << offset;
-      EXPECT_GE(character.left(), previousRight) << offset;
-      previousRight = character.right();
-      EXPECT_EQ(text->offsetAtPoint(character.center()), offset);
-    }
-    EXPECT_EQ(text->characterRect(text->characterCount()), QRect());
-    EXPECT_EQ(text->offsetAtPoint(box.topLeft() - QPoint(5, 5)), -1);
+    const int count = Accessible(widget)->textInterface()->characterCount();
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(CheckCharactersAreFoundWhereDrawn(widget), AllOffsets(count));
   }
+}
+
+// The box draws the number shortened in the middle: its first digit, separator and exponent are
+// shown, and the digits the ellipsis stands for are found there.
+TEST_F(WindowTest, AShortenedResultsCharactersAreFoundWhereItDrawsThem) {
+  for (int row : {0, 1}) {
+    TypeOver(Form().txtRp(row), "999999");
+    PickInList(Form().cboRp(row), 2);
+  }
+  TypeOver(Form().txtIpt, "123456789");
+  auto* power = qobject_cast<ResultBox*>(Edit(Form().txtPp(0)));
+  ASSERT_NE(power, nullptr);
+  ASSERT_EQ(power->text(), "3.81039087715294E+21");
+  ASSERT_TRUE(power->DrawnText().text.contains(QChar(0x2026)))
+      << power->DrawnText().text.toStdString();
+  const std::vector<int> shown = CheckCharactersAreFoundWhereDrawn(power);
+  EXPECT_EQ(shown, AllOffsets(static_cast<int>(power->text().size())));
+  QAccessibleTextInterface* text = Accessible(power)->textInterface();
+  EXPECT_NE(text->characterRect(0), text->characterRect(1)) << "the first digit and the separator";
+  const int ellipsis = static_cast<int>(power->DrawnText().text.indexOf(QChar(0x2026)));
+  EXPECT_EQ(text->characterRect(ellipsis), text->characterRect(ellipsis + 1))
+      << "digits behind the ellipsis";
+}
+
+// A current longer than its box is scrolled so that the caret stays in view: the characters shown
+// are found where they are drawn, and the ones scrolled out of the box are not found on screen.
+TEST_F(WindowTest, AScrolledCurrentsCharactersAreFoundWhereTheyAreShown) {
+  const QString current = "0." + QString(60, '0') + "1";
+  PasteOver(Form().txtIpt, current);
+  QLineEdit* box = Edit(Form().txtIpt);
+  ASSERT_EQ(box->text(), current);
+  ASSERT_EQ(box->cursorPosition(), current.size());
+  const std::vector<int> shown = CheckCharactersAreFoundWhereDrawn(box);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back(), current.size() - 1) << "the end, where the caret is, is in view";
+  EXPECT_GT(shown.front(), 0) << "the start is scrolled out of view";
+  box->setCursorPosition(0);
+  const std::vector<int> start = CheckCharactersAreFoundWhereDrawn(box);
+  ASSERT_FALSE(start.empty());
+  EXPECT_EQ(start.front(), 0) << "back at the start";
+  EXPECT_LT(start.back(), current.size() - 1);
 }
 
 }  // namespace

@@ -25,19 +25,13 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+source "$(dirname "$(realpath "$0")")/../../../scripts/lib/window_session.sh"
 
 # Starts the program with no arguments and waits for its window; sets pid and window.
 start() {
   "$@" "$program" &
   pid=$!
-  window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^ Zentavo $' 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before it showed its window"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window titled ' Zentavo ' appeared"
+  wait_for_window "$pid"
   xdotool windowfocus --sync "$window"
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -55,16 +49,8 @@ shot() {
 
 # Presses Esc and expects the program to end at once with status 0.
 escape_ends_program() {
-  xdotool key Escape
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "$1: the program still runs after Esc"
-  status=0
-  wait "$pid" || status=$?
+  escape_ends "$pid"
   pid=""
-  [ "$status" -eq 0 ] || fail "$1: exit status $status after Esc"
   echo "ok: $1"
 }
 

@@ -1,5 +1,5 @@
 // Qt's own texts in the window are Romanian, whatever the locale: the edit boxes' context menu and
-// the failure box.
+// the failure box's button.
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
@@ -75,17 +75,18 @@ TEST(ToolkitCatalogue, TranslatesEveryMenuTextWithDistinctAccelerators) {
       accelerators.insert(key);
     }
   }
-  EXPECT_EQ(catalogue.translate("QPlatformTheme", "OK"), "OK");
-  EXPECT_EQ(catalogue.translate("QGnomeTheme", "&OK"), "&OK");
   EXPECT_EQ(catalogue.translate("QSpiAccessibleBridge", "frame"), "cadru");
 }
 
-class RomanianFailureBox : public WindowTest {
+class RealFailureBox : public WindowTest {
  protected:
-  RomanianFailureBox() : WindowTest(Hooks::RealFailureBox) {}
+  RealFailureBox() : WindowTest(Hooks::RealFailureBox) {}
 };
 
-TEST_F(RomanianFailureBox, ItsOnlyButtonIsTheCatalogueOk) {
+// Romanian writes this button "OK" as English does, so the catalogue holds nothing for it: this
+// checks that the box offers the one standard button, not that the catalogue is installed (the
+// menus' tests do).
+TEST_F(RealFailureBox, ItsOnlyButtonIsOk) {
   TypeOver(Form().txtRp(0), "1");
   TypeOver(Form().txtRp(1), "1");
   PasteOver(Form().txtIpt, "1e308");
@@ -94,8 +95,6 @@ TEST_F(RomanianFailureBox, ItsOnlyButtonIsTheCatalogueOk) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
   const QList<QAbstractButton*> buttons = box->buttons();
   ASSERT_EQ(buttons.size(), 1);
-  // "OK" reads the same in Romanian; it must still come from the catalogue, whichever platform
-  // theme names the button.
   EXPECT_EQ(buttons.front()->text(), "OK");
   EXPECT_EQ(box->standardButton(buttons.front()), QMessageBox::Ok);
   box->close();

@@ -68,20 +68,6 @@
     </message>
 </context>
 <context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>QGnomeTheme</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-</context>
-<context>
     <name>QSpiAccessibleBridge</name>
     <message>
         <source>frame</source>
@@ -94,10 +80,6 @@
     <message>
         <source>label</source>
         <translation>etichetă</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>text</translation>
     </message>
     <message>
         <source>combo box</source>
@@ -116,10 +98,6 @@
         <translation>element de listă</translation>
     </message>
     <message>
-        <source>dialog</source>
-        <translation>dialog</translation>
-    </message>
-    <message>
         <source>alert message</source>
         <translation>mesaj de alertă</translation>
     </message>
@@ -130,10 +108,6 @@
     <message>
         <source>menu item</source>
         <translation>element de meniu</translation>
-    </message>
-    <message>
-        <source>separator</source>
-        <translation>separator</translation>
     </message>
     <message>
         <source>application</source>

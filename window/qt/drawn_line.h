@@ -1,0 +1,49 @@
+// Where each character of a one-line text lies as a widget draws it, in the widget's coordinates.
+// The drawn text may be a shortening of the whole text: the characters its ellipsis stands for all
+// lie where the ellipsis is drawn. Nothing outside the clip is shown.
+#pragma once
+
+#include <QFont>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+class QTextLayout;
+class QTextLine;
+
+namespace zentavo {
+
+class DrawnLine {
+ public:
+  DrawnLine(const QString& whole, const QString& drawn, const QFont& font, QRect clip);
+  DrawnLine(DrawnLine&&) noexcept;
+  DrawnLine& operator=(DrawnLine&&) noexcept;
+  ~DrawnLine();
+
+  // Places the line so that the place before the drawn text's character `position` is at x, and
+  // the line's top at y.
+  void Anchor(int position, QPoint at);
+
+  // Where the whole text's character is drawn; empty where it is not shown.
+  QRect CharacterRect(int offset) const;
+  // The whole text's character drawn at `point` (the first of those an ellipsis stands for), or -1.
+  int OffsetAt(QPoint point) const;
+
+ private:
+  QTextLine Line() const;
+  int DrawnLength() const;
+  // Where the place before the drawn character `position` is, in whole pixels.
+  int PlaceX(int position) const;
+  QRect DrawnRect(int position) const;
+
+  std::unique_ptr<QTextLayout> layout_;
+  int height_ = 0;
+  QRect clip_;
+  QPointF origin_;
+  // The whole text's characters [hiddenFrom_, hiddenTo_) are drawn as the ellipsis at hiddenFrom_.
+  int hiddenFrom_ = 0;
+  int hiddenTo_ = 0;
+};
+
+}  // namespace zentavo
