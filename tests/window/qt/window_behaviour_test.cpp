@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -92,6 +93,10 @@ struct EditCase {
   int caret;
   QString selected;
 };
+
+void PrintTo(const EditCase& edit, std::ostream* out) {
+  *out << edit.name;
+}
 
 class ValueFieldEdit : public WindowTest, public ::testing::WithParamInterface<EditCase> {};
 
