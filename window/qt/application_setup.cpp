@@ -7,10 +7,11 @@
 #include <QStyleFactory>
 #include <QToolTip>
 
+#include "accessible_factory.h"
 #include "design_palette.h"
 #include "frm_zentavo.h"
-#include "language_and_accessibility.h"
 #include "qt_conversions.h"
+#include "toolkit_translation.h"
 
 namespace zentavo {
 
@@ -24,7 +25,8 @@ void SetUpApplication(QApplication& app) {
   // Every widget is then built in the window's font, instead of laying out its text in the
   // desktop's font first.
   QApplication::setFont(ToQFont(design::kWindowFont));
-  SetUpLanguageAndAccessibility(app);
+  InstallToolkitTranslation(app);
+  InstallAccessibleInterfaces();
 }
 
 }  // namespace zentavo

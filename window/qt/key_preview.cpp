@@ -9,8 +9,6 @@
 namespace zentavo {
 namespace {
 
-constexpr std::int16_t kEscapeCode = frmZentavo::kEscape;
-
 constexpr Qt::KeyboardModifiers kChord = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 // A key held with Ctrl, Alt or Meta is a command, never text: X gives Ctrl+3 and Ctrl+[ Esc's
@@ -82,9 +80,9 @@ bool IsUnaskedChange(const QKeyEvent& key, const QWidget& receiver) {
 // none. Only the Esc key itself gives Esc's code.
 std::optional<std::int16_t> CharacterCode(const QKeyEvent& key) {
   if (IsChord(key)) return std::nullopt;
-  if (key.key() == Qt::Key_Escape) return kEscapeCode;
+  if (key.key() == Qt::Key_Escape) return frmZentavo::kEscape;
   const QString text = key.text();
-  if (text.size() != 1 || text.front().unicode() == kEscapeCode) return std::nullopt;
+  if (text.size() != 1 || text.front().unicode() == frmZentavo::kEscape) return std::nullopt;
   return static_cast<std::int16_t>(text.front().unicode());
 }
 
@@ -118,7 +116,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
   if (override) {
     // An open list would close on Esc as a shortcut; claiming the key makes it arrive as a key
     // press instead, which the form sees first.
-    if (code != kEscapeCode) return false;
+    if (code != frmZentavo::kEscape) return false;
     event->accept();
     return true;
   }
