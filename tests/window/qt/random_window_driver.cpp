@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <charconv>
@@ -31,6 +30,7 @@
 #include "fuzz_check.h"
 #include "offscreen_application.h"
 #include "qt_conversions.h"
+#include "window_driving.h"
 #include "x_keys.h"
 #include "zentavo_window.h"
 
@@ -282,7 +282,7 @@ class Driver {
 
   void PickWithTheMouse() {
     ComboBox& list = *Any(VisibleLists());
-    auto* combo = qobject_cast<QComboBox*>(window_->WidgetFor(list));
+    QComboBox* combo = testing_support::ComboFor(*window_, list);
     Click("clicks " + list.QualifiedName(), combo, combo->rect().center());
     QAbstractItemView* view = combo->view();
     if (!view->isVisible() || !QTest::qWaitForWindowExposed(view->window())) return;
@@ -291,9 +291,7 @@ class Driver {
       return;
     }
     const int entry = Between(0, list.ListCount() - 1);
-    const QRect row = view->visualRect(view->model()->index(entry, 0));
-    const QPoint item(view->viewport()->width() / 2, row.center().y());
-    // The list ignores a release that comes too soon after opening unless the mouse moved.
+    const QPoint item = testing_support::EntryPoint(*combo, entry);
     QTest::mouseMove(view->viewport(), item);
     Click("picks " + list.List(entry) + " in " + list.QualifiedName(), view->viewport(), item);
   }
@@ -330,22 +328,17 @@ class Driver {
     }
   }
 
-  std::string Shown(const Control& control) {
-    QWidget* widget = window_->WidgetFor(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText().toStdString();
-    return {};
-  }
-
   void Check(const std::string& description, bool failureShown, bool inputsChanged) {
     Require(endingsAsked_ == escapes_, "only Esc asks the program to end", description);
     for (Control* control : Form().Controls()) {
       if (control->Kind() != ControlKind::TextBox && control->Kind() != ControlKind::ComboBox)
         continue;
       const std::string held = fuzz::HeldText(*control);
-      Require(Shown(*control) == held, "every box and list shows what the form holds",
-              description + ": " + control->QualifiedName() + " shows \"" + Shown(*control) +
-                  "\" for \"" + held + "\"");
+      const std::string shown =
+          testing_support::ShownText(window_->WidgetFor(*control)).toStdString();
+      Require(shown == held, "every box and list shows what the form holds",
+              description + ": " + control->QualifiedName() + " shows \"" + shown + "\" for \"" +
+                  held + "\"");
     }
     fuzz::CheckFormState(Form(), {description, failureShown, inputsChanged});
   }

@@ -19,6 +19,7 @@
 
 #include "form_state_checks.h"
 #include "qt_conversions.h"
+#include "window_driving.h"
 #include "zentavo_window.h"
 
 // Lets GoogleTest print Qt's strings in failure messages.
@@ -57,32 +58,22 @@ class WindowTest : public ::testing::Test {
   frmZentavo& Form() { return window->Form(); }
 
   QLineEdit* Edit(const TextBox& box) {
-    auto* edit = qobject_cast<QLineEdit*>(window->WidgetFor(box));
+    QLineEdit* edit = EditFor(*window, box);
     EXPECT_NE(edit, nullptr) << box.QualifiedName();
     return edit;
   }
   QComboBox* Combo(const ComboBox& box) {
-    auto* combo = qobject_cast<QComboBox*>(window->WidgetFor(box));
+    QComboBox* combo = ComboFor(*window, box);
     EXPECT_NE(combo, nullptr) << box.QualifiedName();
     return combo;
   }
   QWidget* Widget(const Control& control) { return window->WidgetFor(control); }
 
-  // Replaces the whole text of a box by typing, key by key.
   void TypeOver(const TextBox& box, const QString& keys) {
-    QLineEdit* edit = Edit(box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, keys);
+    testing_support::TypeOver(*Edit(box), keys);
   }
-
-  // Replaces the whole text of a box by pasting it in one edit.
   void PasteOver(const TextBox& box, const QString& text) {
-    QLineEdit* edit = Edit(box);
-    edit->setFocus();
-    edit->selectAll();
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    testing_support::PasteOver(*Edit(box), text);
   }
 
   // Opens the drop-down list and clicks the entry, as a user does with the mouse.
@@ -91,9 +82,7 @@ class WindowTest : public ::testing::Test {
     combo->showPopup();
     QAbstractItemView* view = combo->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-    const QRect row = view->visualRect(view->model()->index(entry, 0));
-    const QPoint item(view->viewport()->width() / 2, row.center().y());
-    // The list ignores a release that comes too soon after opening unless the mouse moved.
+    const QPoint item = EntryPoint(*combo, entry);
     QTest::mouseMove(view->viewport(), item);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
     EXPECT_FALSE(view->isVisible());
@@ -143,12 +132,9 @@ class WindowTest : public ::testing::Test {
     ExpectWidgetsMirrorTheForm();
   }
 
-  QString Shown(const TextBox& box) { return Edit(box)->text(); }
-  QString Shown(const ComboBox& box) { return Combo(box)->currentText(); }
-  QString Shown(const Label& label) {
-    auto* widget = qobject_cast<QLabel*>(window->WidgetFor(label));
-    return widget ? widget->text() : QString();
-  }
+  QString Shown(const TextBox& box) { return ShownText(Edit(box)); }
+  QString Shown(const ComboBox& box) { return ShownText(Combo(box)); }
+  QString Shown(const Label& label) { return ShownText(Widget(label)); }
 
   Recorded recorded;
   std::unique_ptr<ZentavoWindow> window;
