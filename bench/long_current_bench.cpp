@@ -5,13 +5,12 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <cstdlib>
 
 #include "offscreen_application.h"
-#include "qt_conversions.h"
+#include "window_driving.h"
 #include "zentavo_window.h"
 
 namespace zentavo {
@@ -24,13 +23,13 @@ QString LongCurrent(int length) {
 
 class LongCurrentWindow {
  public:
-  LongCurrentWindow() : window_(Platform{SystemNumberFormat(), [](const std::string&) {}, [] {}}) {
+  LongCurrentWindow() : window_(testing_support::SilentPlatform()) {
     window_.show();
     if (!QTest::qWaitForWindowExposed(&window_)) std::abort();
     frmZentavo& form = window_.Form();
     form.UserEditsText(form.txtRp(0), "47");
     form.UserEditsText(form.txtRp(1), "2.2");
-    edit_ = qobject_cast<QLineEdit*>(window_.WidgetFor(form.txtIpt));
+    edit_ = testing_support::EditFor(window_, form.txtIpt);
     edit_->setFocus();
   }
 
@@ -39,9 +38,7 @@ class LongCurrentWindow {
   const std::string& Held() { return window_.Form().txtIpt.Text(); }
 
   void Paste(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    edit_->selectAll();
-    QTest::keyClick(edit_, Qt::Key_V, Qt::ControlModifier);
+    testing_support::PasteOver(*edit_, text);
     edit_->repaint();
   }
   void Key(Qt::Key key, const QString& text = {}) {

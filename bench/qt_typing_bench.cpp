@@ -15,22 +15,13 @@
 #include <vector>
 
 #include "offscreen_application.h"
-#include "qt_conversions.h"
+#include "window_driving.h"
 #include "zentavo_window.h"
 
 namespace zentavo {
 namespace {
 
-QLineEdit* EditFor(ZentavoWindow& window, const TextBox& box) {
-  return qobject_cast<QLineEdit*>(window.WidgetFor(box));
-}
-
-void TypeOver(ZentavoWindow& window, const TextBox& box, const QString& keys) {
-  QLineEdit* edit = EditFor(window, box);
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, keys);
-}
+using testing_support::EditFor;
 
 // Counts the paint events each watched widget receives.
 class PaintCounter : public QObject {
@@ -55,13 +46,14 @@ class PaintCounter : public QObject {
 // and deleting it again moves every result between two sets of texts.
 class TypingSetUp {
  public:
-  TypingSetUp() : window_(Platform{SystemNumberFormat(), [](const std::string&) {}, [] {}}) {
+  TypingSetUp() : window_(testing_support::SilentPlatform()) {
     window_.show();
     frmZentavo& form = window_.Form();
     form.UserPicks(form.cboRezP, 2);
     const QString values[] = {"1", "2.2", "47", "3.3"};
-    for (int i = 0; i < 4; ++i) TypeOver(window_, form.txtRp(i), values[i]);
-    TypeOver(window_, form.txtIpt, "12.5");
+    for (int i = 0; i < 4; ++i)
+      testing_support::TypeOver(*EditFor(window_, form.txtRp(i)), values[i]);
+    testing_support::TypeOver(*EditFor(window_, form.txtIpt), "12.5");
     current_ = EditFor(window_, form.txtIpt);
     current_->setFocus();
     current_->end(false);
