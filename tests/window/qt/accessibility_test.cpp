@@ -6,16 +6,18 @@
 #include <QImage>
 #include <QRegion>
 #include <QSet>
-#include <QtMath>
-#include <cstdlib>
 #include <numeric>
 
+#include "painted_pixels.h"
 #include "result_box.h"
 #include "window_fixture.h"
 
 namespace zentavo {
 namespace {
 
+using testing_support::BrightnessDistance;
+using testing_support::DevicePixels;
+using testing_support::InkBounds;
 using testing_support::WindowTest;
 
 QAccessibleInterface* Accessible(QWidget* widget) {
@@ -223,23 +225,10 @@ TEST_F(WindowTest, AnEditThroughTheAccessibleInterfaceReachesTheForm) {
   EXPECT_EQ(Form().txtRp(1).Text(), "100000") << "the box still holds at most six characters";
 }
 
-// How far apart two colours are in brightness, from 0 to 255.
-int BrightnessDistance(const QColor& a, const QColor& b) {
-  return std::abs(qGray(a.rgb()) - qGray(b.rgb()));
-}
-
 // Whether something is drawn over the background inside `area`, in the widget's coordinates.
 bool HasInk(const QImage& drawn, const QRect& area, const QColor& background, const QColor& ink) {
-  const qreal scale = drawn.devicePixelRatio();
-  const QRect pixels =
-      QRect(QPoint(qFloor(area.left() * scale), qFloor(area.top() * scale)),
-            QPoint(qCeil((area.right() + 1) * scale) - 1, qCeil((area.bottom() + 1) * scale) - 1))
-          .intersected(drawn.rect());
   const int threshold = BrightnessDistance(ink, background) / 3;
-  for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-    for (int x = pixels.left(); x <= pixels.right(); ++x)
-      if (BrightnessDistance(drawn.pixelColor(x, y), background) > threshold) return true;
-  return false;
+  return !InkBounds(drawn, DevicePixels(drawn, area), background, threshold).isEmpty();
 }
 
 // Where a reader's review finds each character of a control: where the control draws it, left to

@@ -7,12 +7,15 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include "painted_pixels.h"
 #include "result_box.h"
 #include "window_fixture.h"
 
 namespace zentavo {
 namespace {
 
+using testing_support::DevicePixels;
+using testing_support::InkBounds;
 using testing_support::WindowTest;
 
 // Long texts as the calculator writes them, "." standing for the decimal separator.
@@ -24,17 +27,6 @@ const char* const kLongTexts[] = {"17.982612",
                                   "0.333333333333333",
                                   "1.5E-05",
                                   "999.999"};
-
-// The columns of the image in which a pixel is much darker than the box's background.
-QRect InkBounds(const QImage& image, QColor background) {
-  QRect bounds;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (qGray(image.pixel(x, y)) < qGray(background.rgb()) - 100) bounds |= QRect(x, y, 1, 1);
-    }
-  }
-  return bounds;
-}
 
 class LongResults : public WindowTest {
  protected:
@@ -94,11 +86,10 @@ TEST_F(LongResults, EveryBoxDrawsItsWholeTextOrAShorteningThatKeepsWhatMatters) 
 
       // What was painted lies within the contents, and the box still holds the whole text.
       const QImage image = result->grab().toImage();
-      const qreal ratio = image.devicePixelRatio();
-      const QRect ink = InkBounds(image, result->palette().color(QPalette::Base));
+      const QRect ink =
+          InkBounds(image, image.rect(), result->palette().color(QPalette::Base), 100);
       ASSERT_FALSE(ink.isEmpty());
-      const QRect contents(QPoint(area.left() * ratio, area.top() * ratio),
-                           QPoint((area.right() + 1) * ratio - 1, (area.bottom() + 1) * ratio - 1));
+      const QRect contents = DevicePixels(image, area);
       EXPECT_TRUE(contents.contains(ink))
           << ink.x() << "," << ink.width() << " beyond " << contents.x() << "," << contents.width();
       EXPECT_EQ(box->Text(), text.toStdString());
