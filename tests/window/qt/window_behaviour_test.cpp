@@ -182,13 +182,7 @@ TEST_F(WindowTest, AKeystrokeShowsEachChangedTextOnce) {
     changed += static_cast<int>(spy->count());
   }
   EXPECT_GE(changed, 6);  // the current, the voltage, two powers and two branch currents
-  for (Control* control : Form().Controls()) {
-    Visit(*control, Overloaded{[this](const TextBox& box) {
-                                 EXPECT_EQ(Shown(box).toStdString(), box.Text())
-                                     << box.QualifiedName();
-                               },
-                               [](const Control&) {}});
-  }
+  ExpectWidgetsMirrorTheForm();
 }
 
 // Each way a user chooses a unit in a closed or open list; every one recalculates.
