@@ -97,10 +97,12 @@ class Themes : public WindowTest {
       if (bearsText && !widget->grab().isNull())
         ExpectReadable(*widget, widget->objectName().toStdString());
     }
-    // The left supply lead, dark on the frame's grey.
+    // The middle of the left supply lead, dark on the frame's grey.
+    const Line& supply = Form().linP1;
     const QImage frame = Widget(Form().fraParalel)->grab().toImage();
     const qreal ratio = frame.devicePixelRatio();
-    const QPoint lead(qRound(20 * ratio), qRound(Pixels(1560) * ratio));
+    const QPoint lead(qRound((Pixels(supply.X1()) + Pixels(supply.X2())) / 2 * ratio),
+                      qRound(Pixels(supply.Y1()) * ratio));
     EXPECT_GE(Contrast(QColor(frame.pixel(lead)), ToQColor(design::kWindowGrey)), 4.5)
         << QColor(frame.pixel(lead)).name().toStdString();
   }
