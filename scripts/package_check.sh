@@ -60,8 +60,8 @@ run_window() {
 }
 
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+source scripts/lib/build.sh
+install_packages BUILD PACKAGE
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 apt_get() {
@@ -73,8 +73,7 @@ installed_packages() {
 
 echo "== Debian package"
 build=build/package
-cmake --preset package >/dev/null
-cmake --build --preset package
+build_preset package
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 app_id=$(sed -n 's/^ZENTAVO_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] && [ -n "$app_id" ] ||
