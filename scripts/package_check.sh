@@ -55,7 +55,7 @@ check_options() {
 }
 
 run_window() {
-  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$self" --start-and-escape "$1" "$2"
+  "${xvfb[@]}" "$self" --start-and-escape "$1" "$2"
   echo "ok: $1 opens its window and Esc ends it with status 0"
 }
 
