@@ -1,43 +1,20 @@
-# The Debian package: `cpack -G DEB` in a build tree packs what `cmake --install` installs. Build
-# it with the `package` preset, which compiles with Debian's hardened flags.
+# The Debian package: `cpack -G DEB` in a build tree packs what `cmake --install` installs and the
+# package-only component below. Build it with the `package` preset, which compiles with Debian's
+# hardened flags.
 if(NOT TARGET zentavo)
   return()
 endif()
 
-# Documentation every package carries: the licence in the machine-readable format, the release
-# history and the manual pages, English and Romanian, compressed as Debian wants them (gzip -9,
-# without a time stamp so that rebuilds are identical).
-include(${PROJECT_SOURCE_DIR}/cmake/changelog.cmake)
-set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/zentavo)
-set(compressed_docs "")
-function(zentavo_gzip source gz)
-  add_custom_command(OUTPUT ${gz}
-    COMMAND sh -c "gzip -9n < \"$1\" > \"$2\"" sh ${source} ${gz}
-    DEPENDS ${source}
-    VERBATIM)
-  set(compressed_docs ${compressed_docs} ${gz} PARENT_SCOPE)
-endfunction()
-
-zentavo_gzip(${ZENTAVO_CHANGELOG} ${PROJECT_BINARY_DIR}/doc/changelog.gz)
-configure_file(doc/zentavo.1.in doc/man/zentavo.1 @ONLY)
-configure_file(doc/zentavo.ro.1.in doc/man/ro/zentavo.1 @ONLY)
-zentavo_gzip(${PROJECT_BINARY_DIR}/doc/man/zentavo.1 ${PROJECT_BINARY_DIR}/doc/man/zentavo.1.gz)
-zentavo_gzip(${PROJECT_BINARY_DIR}/doc/man/ro/zentavo.1
-             ${PROJECT_BINARY_DIR}/doc/man/ro/zentavo.1.gz)
-add_custom_target(zentavo_docs ALL DEPENDS ${compressed_docs})
-
-install(FILES packaging/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz DESTINATION ${doc_dir})
-install(FILES ${PROJECT_BINARY_DIR}/doc/man/zentavo.1.gz
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_BINARY_DIR}/doc/man/ro/zentavo.1.gz
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/ro/man1)
+# Installed for the package only, not by a plain `cmake --install`: the component is left out of
+# the default install, and CPack installs it after everything else.
+set(package_only COMPONENT zentavo_package EXCLUDE_FROM_ALL)
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-  RENAME zentavo)
+  RENAME zentavo ${package_only})
 # CPack strips the program but keeps the compilers' notes, which Debian's own builds drop.
 if(CMAKE_OBJCOPY)
   set(installed_program "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zentavo")
   install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
-    --remove-section=.note \"${installed_program}\" COMMAND_ERROR_IS_FATAL ANY)")
+    --remove-section=.note \"${installed_program}\" COMMAND_ERROR_IS_FATAL ANY)" ${package_only})
 endif()
 
 set(CPACK_GENERATOR DEB)
@@ -53,6 +30,8 @@ parallel and the total current that feeds them, and shows the total
 resistance, the voltage across the group and the power and current of every
 branch beside a schematic. Its interface is in Romanian.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};Zentavo;ALL;/"
+    "${PROJECT_BINARY_DIR};Zentavo;zentavo_package;/")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -5,14 +5,11 @@
 # bare one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake --preset default -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON -DZENTAVO_BENCHMARKS=ON >/dev/null
-cmake --build --preset default --target zentavo_bench zentavo_qt_bench zentavo_long_current_bench \
+source scripts/lib/build.sh
+install_packages BUILD TEST
+build_preset default zentavo_bench zentavo_qt_bench zentavo_long_current_bench \
   zentavo_startup_probe zentavo_startup_bench
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen
+offscreen_session
 bench=build/default/bench
 "$bench/zentavo_bench"
 "$bench/zentavo_qt_bench"

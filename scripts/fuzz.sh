@@ -14,8 +14,8 @@ target=${1:?$usage}
 seconds=${2:?$usage}
 case "$target" in conversions | form) ;; *) echo "$usage" >&2; exit 2 ;; esac
 
-source scripts/packages.sh
-scripts/deps.sh "${FUZZ_PACKAGES[@]}"
+source scripts/lib/build.sh
+install_packages FUZZ
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBUILD_TESTING=ON -DZENTAVO_FUZZ=ON -DZENTAVO_SANITIZE=ON \
   -DZENTAVO_WINDOW=OFF -DZENTAVO_BENCHMARKS=OFF >/dev/null

@@ -2,18 +2,21 @@
 # Drives the Orca screen reader through a short session with the calculator on a virtual X
 # display and prints what Orca said: Tab round every control, type a resistor, pick a unit, type a
 # second resistor and a current, pick its unit. Speech goes through speech-dispatcher to a file
-# instead of a sound card; fails unless Orca says each picked unit. Needs orca and
-# speech-dispatcher (not part of the CI packages).
+# instead of a sound card; fails unless Orca says each picked unit. Installs orca and
+# speech-dispatcher, which the tests do not need.
 # Usage: [ORCA_LOG=FILE] scripts/orca_session.sh [PROGRAM]   (default: the default build's
 # program; ORCA_LOG keeps Orca's debug log)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/default/window/main/zentavo}")
-
-if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
-  export ZENTAVO_ON_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$program"
-fi
+fail() {
+  echo "$*" >&2
+  exit 1
+}
+source scripts/lib/build.sh
+install_packages TEST ORCA
+source scripts/lib/window_session.sh
+on_xvfb --dbus "$0" "$program"
 
 work=$(mktemp -d)
 orca_pid=""
@@ -57,7 +60,7 @@ done
 
 LANG=ro_RO.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
 app_pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^ Zentavo $' | head -n 1)
+wait_for_window "$app_pid"
 xdotool windowfocus --sync "$window"
 sleep 3
 

@@ -55,13 +55,13 @@ check_options() {
 }
 
 run_window() {
-  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$self" --start-and-escape "$1" "$2"
+  "${xvfb[@]}" "$self" --start-and-escape "$1" "$2"
   echo "ok: $1 opens its window and Esc ends it with status 0"
 }
 
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+source scripts/lib/build.sh
+install_packages BUILD PACKAGE
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 apt_get() {
@@ -73,8 +73,7 @@ installed_packages() {
 
 echo "== Debian package"
 build=build/package
-cmake --preset package >/dev/null
-cmake --build --preset package
+build_preset package
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 app_id=$(sed -n 's/^ZENTAVO_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] && [ -n "$app_id" ] ||
@@ -111,18 +110,17 @@ depended_on=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
   grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
 done
-contents=$(dpkg-deb -c "$deb")
-expected=(./usr/bin/zentavo ./usr/share/applications/$app_id.desktop
-  ./usr/share/metainfo/$app_id.metainfo.xml
-  ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
-  ./usr/share/doc/zentavo/copyright ./usr/share/doc/zentavo/changelog.gz
-  ./usr/share/man/man1/zentavo.1.gz ./usr/share/man/ro/man1/zentavo.1.gz)
-for size in 16 22 24 32 48 64 128 256; do
-  expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
-done
-for path in "${expected[@]}"; do
-  grep -q " $path$" <<<"$contents" || fail "the package lacks $path"
-done
+# The package holds exactly what the build installs, whose files the tests check one by one.
+installed=$scratch/installed
+DESTDIR=$installed cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR=$installed cmake --install "$build" --prefix /usr --component zentavo_package >/dev/null
+install_files=$(cd "$installed" && find . ! -type d | sort)
+package_files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
+[ -n "$package_files" ] || fail "the package holds no files"
+[ "$package_files" = "$install_files" ] ||
+  fail "the package's files are not the installed ones (< installed, > packed):
+$(diff <(echo "$install_files") <(echo "$package_files"))"
+echo "ok: the package holds the $(wc -l <<<"$package_files") files the build installs"
 
 stage=$scratch/stage
 dpkg-deb -x "$deb" "$stage"

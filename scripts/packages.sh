@@ -7,3 +7,4 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps imagema
 FUZZ_PACKAGES=(cmake clang libclang-rt-14-dev libgtest-dev)
 PACKAGE_PACKAGES=(dpkg-dev lintian devscripts binutils xvfb xauth xdotool)
 PROFILE_PACKAGES=(valgrind)
+ORCA_PACKAGES=(orca speech-dispatcher)

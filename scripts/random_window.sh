@@ -7,14 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 actions=${1:?usage: scripts/random_window.sh ACTIONS [SEED]}
 seed=${2:-1}
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake --preset default -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON >/dev/null
-cmake --build --preset default --target zentavo_random_window
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
+source scripts/lib/build.sh
+install_packages BUILD TEST
+build_preset default zentavo_random_window
+offscreen_session
 for lang in C.UTF-8 ro_RO.UTF-8 fr_FR.UTF-8; do
   echo "== LANG=$lang"
-  env -u LC_ALL -u LC_NUMERIC LANG=$lang QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" \
+  env -u LC_ALL -u LC_NUMERIC LANG=$lang \
     build/default/tests/window/qt/zentavo_random_window "$seed" "$actions" 2> >(grep -v '^This plugin' >&2)
 done

@@ -2,8 +2,8 @@
 # Builds the calculator and opens it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}"
-cmake --preset default -DZENTAVO_WINDOW=ON -DBUILD_TESTING=OFF -DZENTAVO_BENCHMARKS=OFF >/dev/null
-cmake --build --preset default --target zentavo
+source scripts/lib/build.sh
+install_packages BUILD
+# Neither the tests nor the benchmarks are configured: their packages may not be installed.
+build_preset default -DBUILD_TESTING=OFF -DZENTAVO_BENCHMARKS=OFF zentavo
 exec build/default/window/main/zentavo

@@ -3,16 +3,12 @@
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/packages.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+source scripts/lib/build.sh
+install_packages BUILD TEST
 
 for preset in default sanitize; do
   echo "== $preset build"
-  benchmarks=ON
-  [ "$preset" = sanitize ] && benchmarks=OFF
-  cmake --preset "$preset" -DBUILD_TESTING=ON -DZENTAVO_WINDOW=ON -DZENTAVO_BENCHMARKS=$benchmarks \
-    >/dev/null
-  cmake --build --preset "$preset"
+  build_preset "$preset"
   ctest --preset "$preset"
 done
 scripts/package_check.sh

@@ -1,5 +1,24 @@
-# Sourced by the scripts that run the real program on an X display: waiting for its window and
-# ending it with Esc. The sourcing script defines fail(), which prints why and exits.
+# Sourced by the scripts that run the real program on an X display: starting a virtual display,
+# waiting for the program's window and ending it with Esc. The sourcing script defines fail(),
+# which prints why and exits.
+
+# The virtual display the program's window is checked on.
+screen_width=1280
+screen_height=1024
+xvfb=(xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24 -noreset")
+
+# Runs the calling script again on a virtual display unless it runs on one already, with
+# --dbus inside a private D-Bus session too: on_xvfb [--dbus] "$0" "$@"
+on_xvfb() {
+  [ -n "${ZENTAVO_ON_XVFB:-}" ] && return 0
+  export ZENTAVO_ON_XVFB=1
+  local session=()
+  if [ "$1" = --dbus ]; then
+    session=(dbus-run-session --)
+    shift
+  fi
+  exec "${xvfb[@]}" "${session[@]}" "$@"
+}
 
 # Waits up to 30 s for the window of the program with this pid; sets `window`.
 wait_for_window() {

@@ -5,11 +5,8 @@
 set -euo pipefail
 script=$1
 program=$2
-
-if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
-  export ZENTAVO_ON_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$@"
-fi
+source "$(dirname "$(realpath "$0")")/../../../scripts/lib/window_session.sh"
+on_xvfb --dbus "$0" "$@"
 
 export XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)

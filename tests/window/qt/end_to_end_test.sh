@@ -6,26 +6,19 @@ set -euo pipefail
 program=$1
 shots=$2
 mkdir -p "$shots"
-
-if [ -z "${ZENTAVO_ON_XVFB:-}" ]; then
-  export ZENTAVO_ON_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
-fi
-
-export XDG_RUNTIME_DIR
-XDG_RUNTIME_DIR=$(mktemp -d)
-convert=convert
-[ -x /usr/bin/convert ] && convert=/usr/bin/convert
-screen_width=1280
-screen_height=1024
-pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
 source "$(dirname "$(realpath "$0")")/../../../scripts/lib/window_session.sh"
+on_xvfb "$0" "$@"
+
+export XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
+convert=convert
+[ -x /usr/bin/convert ] && convert=/usr/bin/convert
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 # Starts the program with no arguments and waits for its window; sets pid and window.
 start() {
