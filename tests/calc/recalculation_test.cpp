@@ -81,9 +81,8 @@ const WholeRun kRuns[] = {
 INSTANTIATE_TEST_SUITE_P(Examples, WholeRunTest,
                          testing::Combine(testing::ValuesIn(kRuns), testing::Values(kDot, kComma)),
                          [](const auto& info) {
-                           return std::get<0>(info.param).name +
-                                  (std::get<1>(info.param).decimalSeparator == "." ? "_Dot"
-                                                                                   : "_Comma");
+                           return std::get<0>(info.param).name + "_" +
+                                  testing_support::FormatName(std::get<1>(info.param));
                          });
 
 // Every text written into a box from its creation on.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "number_text.h"
 
@@ -21,6 +22,12 @@ inline const NumberFormat kFrench{",", "\u202f"};
 
 // In this order: a fuzz input's first byte picks one by its index.
 inline const NumberFormat kFormats[] = {kDot, kComma, kFrench};
+
+// A format's name in a parameterised test's name, which takes letters and digits only.
+inline std::string FormatName(const NumberFormat& format) {
+  if (format.decimalSeparator == ".") return "Dot";
+  return format.groupSeparator == "." ? "Comma" : "French";
+}
 
 }  // namespace testing_support
 }  // namespace zentavo

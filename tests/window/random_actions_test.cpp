@@ -16,14 +16,10 @@ namespace zentavo {
 namespace {
 
 using fuzz::CheckedSession;
+using testing_support::FormatName;
 using testing_support::kComma;
 using testing_support::kDot;
 using testing_support::kFrench;
-
-std::string FormatName(const NumberFormat& format) {
-  if (format.decimalSeparator == ".") return "Dot";
-  return format.groupSeparator == "." ? "Comma" : "French";
-}
 
 class RandomActionsTest : public testing::TestWithParam<std::tuple<unsigned, NumberFormat>> {};
 

@@ -4,13 +4,12 @@ The user's part is played with X key events; one resistor is typed in through th
 interface itself. Usage: accessibility_bus_test.py PROGRAM (inside an X display and a D-Bus
 session)."""
 
-import subprocess
 import sys
 
 import pyatspi
 
-from atspi_session import (check, descendants, finish, has_interface, key, start, states,
-                           text_of, typed, wait_until)
+from atspi_session import (CONTROL_ROLES, check, control, descendants, end_with_escape, finish,
+                           has_interface, key, start, states, stop, text_of, typed, wait_until)
 
 focused = []
 # The list entries the reader's focus moved to, by name.
@@ -43,14 +42,6 @@ try:
              if a.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW, pyatspi.ROLE_FILLER)]
     check(not inner, "no window, frame or filler inside the window: %s" % inner)
 
-    kinds = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON}
-
-    def control(name):
-        """The box, list or button of that name (a column caption may share it)."""
-        found = [a for a in descendants(window) if a.name == name and a.getRole() in kinds]
-        check(len(found) == 1, "one control is named %r" % name)
-        return found[0] if found else None
-
     # Tab goes round every control that takes the focus, in order, and each one says so.
     tab_order = ["Rezistenta 1", "Rezistenta 1, unitate", "Rezistenta 2", "Rezistenta 2, unitate",
                  "Curentul în circuit", "Curentul în circuit, unitate", "Sterge valori",
@@ -73,13 +64,13 @@ try:
 
     # Every control a user can reach says what it is, what it is called and what it holds.
     reachable = [a for a in descendants(window) if pyatspi.STATE_FOCUSABLE in states(a)
-                 and a.getRole() in kinds]
+                 and a.getRole() in CONTROL_ROLES]
     names = [a.name for a in reachable]
     check(len(reachable) == 31, "31 boxes, lists and the button take the focus: %d" % len(reachable))
     check(all(name.strip() for name in names) and len(set(names)) == len(names),
           "each of them has a name of its own")
     others = [(a.getRoleName(), a.name) for a in descendants(window)
-              if pyatspi.STATE_FOCUSABLE in states(a) and a.getRole() not in kinds
+              if pyatspi.STATE_FOCUSABLE in states(a) and a.getRole() not in CONTROL_ROLES
               and a.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM)]
     check(not others, "nothing else outside the lists' entries takes the focus: %s" % others)
 
@@ -101,14 +92,14 @@ try:
         ("Curent prin ramură 1, unitate", pyatspi.ROLE_TEXT, "mA", ""),
     ]
     for name, role, value, unit in rows:
-        accessible = control(name)
+        accessible = control(window, name)
         if accessible is None:
             continue
         check(accessible.getRole() == role, "%s is a %s" % (name, accessible.getRoleName()))
         check(text_of(accessible) == value, "%s reads %r: %r" % (name, value, text_of(accessible)))
         check(accessible.description == unit,
               "%s is described as %r: %r" % (name, unit, accessible.description))
-    button = control("Sterge valori")
+    button = control(window, "Sterge valori")
     check(button is not None and button.getRole() == pyatspi.ROLE_PUSH_BUTTON,
           "the clear button is a push button named by its caption")
 
@@ -130,7 +121,7 @@ try:
           "the total's unit label reads as its caption")
     del entries[:]
     for unit_list in ("Rezistenta 1, unitate", "Rezistenta 2, unitate"):
-        accessible = control(unit_list)
+        accessible = control(window, unit_list)
         actions = accessible.queryAction()
         names_of_actions = [actions.getName(i) for i in range(actions.nActions)]
         actions.doAction(names_of_actions.index("SetFocus"))
@@ -139,34 +130,27 @@ try:
     # Orca says a closed list's new entry when the focus moves to it.
     check(wait_until(lambda: entries == ["kOhm", "kOhm"], 5),
           "Down on each closed unit list moves the reader's focus to its new entry: %s" % entries)
-    total = control("Rezistenta totală")
+    total = control(window, "Rezistenta totală")
     check(wait_until(lambda: total.description == "kOhm"),
           "after both resistors become kOhm the total is described as kOhm: %r" % total.description)
     check(any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "kOhm" for a in descendants(window)),
           "and its unit label reads kOhm")
-    check(control("Rezistenta 1").description == "kOhm", "the first resistor is described as kOhm")
-    voltage = control("Căderea de tensiune")
+    check(control(window, "Rezistenta 1").description == "kOhm",
+          "the first resistor is described as kOhm")
+    voltage = control(window, "Căderea de tensiune")
     check(text_of(voltage) == "50" and voltage.description == "kV",
           "the voltage reads 50 kV: %r %r" % (text_of(voltage), voltage.description))
 
     # A screen reader's own edit of an input counts as the user's: the results follow it.
-    second = control("Rezistenta 2")
+    second = control(window, "Rezistenta 2")
     second.queryEditableText().setTextContents("200")
     check(wait_until(lambda: text_of(total) == "66.667"),
           "typing 200 through the bus into the second resistor makes the total 66.667: %r"
           % text_of(total))
     check(text_of(second) == "200", "the second resistor reads 200: %r" % text_of(second))
 
-    key("Escape")
-    status = None
-    try:
-        status = program.wait(10)
-    except subprocess.TimeoutExpired:
-        pass
-    check(status == 0, "Esc ends the program with status 0: %s" % status)
+    end_with_escape(program)
 finally:
-    if program.poll() is None:
-        program.kill()
-        program.wait()
+    stop(program)
 
 finish()

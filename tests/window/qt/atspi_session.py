@@ -1,5 +1,6 @@
 """What the tests that drive the real program through X and read it through the AT-SPI bus share:
-starting the program, waiting while the bus delivers its events, X keys, and reading the tree."""
+starting and ending the program, waiting while the bus delivers its events, X keys, and reading
+the tree."""
 
 import os
 import subprocess
@@ -84,6 +85,15 @@ def find_application(name):
     return None
 
 
+# The kinds of control a user fills in or presses; a label may share a control's name.
+CONTROL_ROLES = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON}
+
+
+def control(window, name):
+    """The box, list or button of that name in the window (a column caption may share it)."""
+    found = [a for a in descendants(window) if a.name == name and a.getRole() in CONTROL_ROLES]
+    check(len(found) == 1, "one control is named %r" % name)
+    return found[0] if found else None
 
 
 def start(program_path):
@@ -100,6 +110,24 @@ def start(program_path):
         ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^ Zentavo $"]).split()[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
     return program, application, window_id
+
+
+def end_with_escape(program):
+    """Presses Esc, which must end the program with status 0."""
+    key("Escape")
+    status = None
+    try:
+        status = program.wait(10)
+    except subprocess.TimeoutExpired:
+        pass
+    check(status == 0, "Esc ends the program with status 0: %s" % status)
+
+
+def stop(program):
+    """Kills the program if it still runs, so that a failed test leaves nothing behind."""
+    if program.poll() is None:
+        program.kill()
+        program.wait()
 
 
 def finish():

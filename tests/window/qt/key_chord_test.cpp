@@ -34,13 +34,10 @@ class KeyChords : public WindowTest {
  protected:
   std::vector<QString> Inputs() {
     std::vector<QString> shown;
-    for (int i = 0; i < kResistorRows; ++i) {
-      shown.push_back(Shown(Form().txtRp(i)));
-      shown.push_back(Shown(Form().cboRp(i)));
-    }
-    shown.push_back(Shown(Form().txtIpt));
-    shown.push_back(Shown(Form().cboIpt));
-    shown.push_back(Shown(Form().cboRezP));
+    for (const Control* control : fuzz::InputControls(Form()))
+      shown.push_back(Visit(*control, Overloaded{[this](const TextBox& box) { return Shown(box); },
+                                                 [this](const ComboBox& box) { return Shown(box); },
+                                                 [](const Control&) { return QString(); }}));
     return shown;
   }
   std::vector<QString> ModelInputs() {

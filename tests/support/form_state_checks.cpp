@@ -237,14 +237,19 @@ std::string HeldText(const Control& control) {
                                    [](const Control&) { return std::string(); }});
 }
 
+std::vector<const Control*> InputControls(frmZentavo& form) {
+  std::vector<const Control*> controls;
+  for (int i = 0; i < kResistorRows; ++i) {
+    controls.push_back(&form.txtRp(i));
+    controls.push_back(&form.cboRp(i));
+  }
+  controls.insert(controls.end(), {&form.txtIpt, &form.cboIpt, &form.cboRezP});
+  return controls;
+}
+
 std::vector<std::string> Inputs(frmZentavo& form) {
   std::vector<std::string> inputs;
-  for (int i = 0; i < kResistorRows; ++i) {
-    inputs.push_back(form.txtRp(i).Text());
-    inputs.push_back(form.cboRp(i).Text());
-  }
-  for (const std::string* text : {&form.txtIpt.Text(), &form.cboIpt.Text(), &form.cboRezP.Text()})
-    inputs.push_back(*text);
+  for (const Control* control : InputControls(form)) inputs.push_back(HeldText(*control));
   return inputs;
 }
 

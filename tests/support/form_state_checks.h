@@ -16,7 +16,10 @@ struct ActionOutcome {
 
 // The text a box or list holds, or a label's caption; empty for the other kinds.
 std::string HeldText(const Control& control);
-// What the user has put in: each resistor and its unit, the current and its unit, the count.
+// The controls the user puts values in: each resistor and its unit, the current and its unit, the
+// count.
+std::vector<const Control*> InputControls(frmZentavo& form);
+// What the user has put in: the text each of those holds.
 std::vector<std::string> Inputs(frmZentavo& form);
 // Every text and caption in the window, each marked where its control is hidden.
 std::vector<std::string> Everything(frmZentavo& form);

@@ -9,8 +9,12 @@
 namespace zentavo::fuzz {
 namespace {
 
-bool Fits(const TextBox& box, const std::string& text) {
-  return box.MaxLength() == 0 || Characters(text).size() <= box.MaxLength();
+// What a box keeps of a text put in it: the text cut to its length.
+std::string KeptText(const TextBox& box, const std::string& text) {
+  std::vector<std::string> characters = Characters(text);
+  if (box.MaxLength() > 0 && characters.size() > box.MaxLength())
+    characters.resize(box.MaxLength());
+  return Joined(characters);
 }
 
 std::string WithoutItsMinusSign(std::string text) {
@@ -33,12 +37,8 @@ CheckedSession::CheckedSession(const NumberFormat& format)
 // key other than Esc reach no handler.
 bool CheckedSession::RaisesNoEvent(const UserAction& action) {
   switch (action.kind) {
-    case UserAction::Kind::Edit: {
-      std::vector<std::string> characters = Characters(action.newText);
-      if (action.box->MaxLength() > 0 && characters.size() > action.box->MaxLength())
-        characters.resize(action.box->MaxLength());
-      return action.box->ReadOnly() || Joined(characters) == action.box->Text();
-    }
+    case UserAction::Kind::Edit:
+      return action.box->ReadOnly() || KeptText(*action.box, action.newText) == action.box->Text();
     case UserAction::Kind::Pick:
       return action.entry < 0 || action.entry >= action.list->ListCount() ||
              action.list->Text() == action.list->List(action.entry);
@@ -62,10 +62,7 @@ void CheckedSession::CheckEdit(const UserAction& action, const std::string& befo
     Require(shown == before, "a read-only box ignores the user", action.description);
     return;
   }
-  std::vector<std::string> characters = Characters(action.newText);
-  if (box.MaxLength() > 0 && characters.size() > box.MaxLength())
-    characters.resize(box.MaxLength());
-  const std::string kept = Joined(characters);
+  const std::string kept = KeptText(box, action.newText);
   const NumberFormat& format = form_.Format();
   const ReferenceNumber typed = ReadInputSyntax(kept, format.decimalSeparator);
   if (typed.reading != Reading::Number && typed.reading != Reading::Beginning) {
@@ -79,7 +76,7 @@ void CheckedSession::CheckEdit(const UserAction& action, const std::string& befo
   const double magnitude = -typed.value;
   auto holdsTheMagnitude = [&](const std::string& text) {
     const ReferenceNumber read = ReadInputSyntax(text, format.decimalSeparator);
-    return Fits(box, text) && read.reading == typed.reading && read.value == magnitude;
+    return KeptText(box, text) == text && read.reading == typed.reading && read.value == magnitude;
   };
   Require(holdsTheMagnitude(shown),
           "a negative value leaves its exact magnitude in the field, a beginning still a beginning",
