@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -24,6 +25,9 @@ struct DoubleToTextRow {
   double x;
   std::string_view dot, comma;
 };
+void PrintTo(const DoubleToTextRow& row, std::ostream* out) {
+  *out << row.dot;
+}
 
 class DoubleToTextTest : public testing::TestWithParam<DoubleToTextRow> {};
 
@@ -139,6 +143,12 @@ struct RoundRow {
   int places;
   double rounded;
 };
+void PrintTo(const RoundRow& row, std::ostream* out) {
+  char x[32];
+  const auto written = std::to_chars(x, x + sizeof x, row.x);
+  *out << std::string_view(x, static_cast<std::size_t>(written.ptr - x)) << " to " << row.places
+       << " places";
+}
 
 class RoundHalfEvenTest : public testing::TestWithParam<RoundRow> {};
 

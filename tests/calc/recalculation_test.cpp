@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,10 @@ struct IncompleteRow {
   std::string count;
   std::vector<std::string> resistors;
 };
+void PrintTo(const IncompleteRow& row, std::ostream* out) {
+  *out << row.count << " of";
+  for (const std::string& resistor : row.resistors) *out << ' ' << resistor;
+}
 
 class IncompleteTest : public testing::TestWithParam<IncompleteRow> {};
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <ostream>
 
 #include "caret_placement.h"
 
@@ -13,6 +14,9 @@ struct Rewrite {
   const char* rewritten;
   TextSelection expected;
 };
+void PrintTo(const Rewrite& r, std::ostream* out) {
+  *out << '"' << r.typed << "\" caret " << r.caret << " to \"" << r.rewritten << '"';
+}
 
 class CaretPlacement : public ::testing::TestWithParam<Rewrite> {};
 
