@@ -1,9 +1,11 @@
 #include "zentavo_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
+#include <QToolTip>
 
 #include "failure_box.h"
 #include "qt_conversions.h"
@@ -29,10 +31,24 @@ ZentavoWindow::ZentavoWindow(Platform platform)
   CentreOnScreen();
 }
 
+// The widgets go while the form they report to is still there: the focus leaving a box as the
+// window closes is a user action of its own.
+ZentavoWindow::~ZentavoWindow() {
+  delete frame_;
+}
+
 Platform ZentavoWindow::OnThisDesktop(Platform platform) {
   if (!platform.showFailure) {
     platform.showFailure = [this](const std::string& message) {
-      (new FailureBox(ToQString(message), *this))->open();
+      FailureBox::Report(ToQString(message), *this);
+    };
+  }
+  if (!platform.refuseEdit) {
+    platform.refuseEdit = [this](const TextBox& box, const std::string& hint) {
+      QApplication::beep();
+      if (QWidget* widget = WidgetFor(box))
+        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), ToQString(hint),
+                           widget);
     };
   }
   if (!platform.endProgram) platform.endProgram = [] { QCoreApplication::exit(0); };
