@@ -27,8 +27,8 @@ constexpr std::string_view kUsage =
     "Celelalte opțiuni Qt sunt refuzate: fereastra își fixează aspectul, mărimea,\n"
     "locul, titlul și pictograma.\n"
     "\n"
-    "Starea de ieșire: 0 la închiderea ferestrei, 2 dacă linia de comandă este\n"
-    "refuzată.\n";
+    "Starea de ieșire: 0 la închiderea ferestrei, 1 dacă fereastra nu se poate\n"
+    "deschide, 2 dacă linia de comandă este refuzată.\n";
 
 struct QtOption {
   std::string_view name;

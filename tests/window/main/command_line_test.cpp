@@ -1,5 +1,14 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -148,6 +157,153 @@ TEST(CommandLineUsage, SaysWhatTheProgramDoesHowItEndsAndItsOptions) {
   }
   EXPECT_EQ(begin, usage.size()) << "the usage ends with a newline";
 }
+
+// How the real program ends when its window cannot open, or when it refuses a Qt option before
+// any display is looked for. Run on an X display (the test command gives one), which a row's
+// environment takes away where it needs none.
+struct ProgramRow {
+  const char* name;
+  std::vector<const char*> arguments;
+  // Variables to set, or to unset where the value is null.
+  std::vector<std::pair<const char*, const char*>> environment;
+  int exitStatus;
+  std::string err;              // the whole of standard error, or its first line for a refusal
+  bool withoutThreads = false;  // no thread can start: each would need a stack beyond memory
+};
+
+void PrintTo(const ProgramRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+struct Ending {
+  bool ended;  // within the time a start that fails may take
+  int exitStatus;
+  int signal;
+  std::string out;
+  std::string err;
+};
+
+Ending RunProgram(const ProgramRow& row) {
+  int out[2], err[2];
+  if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return {};
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(out[1], STDOUT_FILENO);
+    dup2(err[1], STDERR_FILENO);
+    for (const auto& [name, value] : row.environment) {
+      if (value == nullptr) {
+        unsetenv(name);
+      } else {
+        setenv(name, value, 1);
+      }
+    }
+    if (row.withoutThreads) {
+      rlimit stack{};
+      getrlimit(RLIMIT_STACK, &stack);
+      stack.rlim_cur = stack.rlim_max == RLIM_INFINITY ? rlim_t{1} << 50 : stack.rlim_max;
+      setrlimit(RLIMIT_STACK, &stack);
+    }
+    std::vector<char*> argv{const_cast<char*>(ZENTAVO_PROGRAM)};
+    for (const char* argument : row.arguments) argv.push_back(const_cast<char*>(argument));
+    argv.push_back(nullptr);
+    execv(ZENTAVO_PROGRAM, argv.data());
+    _exit(127);
+  }
+  close(out[1]);
+  close(err[1]);
+  Ending ending{true, -1, 0, "", ""};
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  pollfd streams[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+  std::string* texts[] = {&ending.out, &ending.err};
+  while (streams[0].fd >= 0 || streams[1].fd >= 0) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+      ending.ended = false;
+      kill(pid, SIGKILL);
+      break;
+    }
+    if (poll(streams, 2, static_cast<int>(left.count())) <= 0) continue;
+    for (int i = 0; i < 2; ++i) {
+      if (streams[i].fd < 0 || streams[i].revents == 0) continue;
+      char buffer[4096];
+      const ssize_t read = ::read(streams[i].fd, buffer, sizeof buffer);
+      if (read > 0) {
+        texts[i]->append(buffer, static_cast<std::size_t>(read));
+      } else {
+        close(streams[i].fd);
+        streams[i].fd = -1;
+      }
+    }
+  }
+  for (const pollfd& stream : streams) {
+    if (stream.fd >= 0) close(stream.fd);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  if (WIFEXITED(status)) ending.exitStatus = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) ending.signal = WTERMSIG(status);
+  return ending;
+}
+
+class ProgramRunTest : public testing::TestWithParam<ProgramRow> {};
+
+TEST_P(ProgramRunTest, Ends) {
+  const ProgramRow& row = GetParam();
+  const Ending ending = RunProgram(row);
+  ASSERT_TRUE(ending.ended) << "still running after 30 s; standard error: " << ending.err;
+  EXPECT_EQ(ending.signal, 0);
+  EXPECT_EQ(ending.exitStatus, row.exitStatus) << ending.err;
+  EXPECT_EQ(ending.out, "");
+  EXPECT_EQ(row.exitStatus == 2 ? FirstLine(ending.err) + '\n' : ending.err, row.err + '\n');
+}
+
+using Environment = std::vector<std::pair<const char*, const char*>>;
+const Environment kNoDisplay{
+    {"DISPLAY", nullptr}, {"WAYLAND_DISPLAY", nullptr}, {"QT_QPA_PLATFORM", nullptr}};
+const std::string kCannotOpen = "zentavo: nu se poate deschide fereastra: ";
+const std::string kNonsense = kCannotOpen + "platforma grafică „nonsense” nu pornește";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ProgramRunTest,
+    testing::Values(
+        ProgramRow{"NoDisplay",
+                   {},
+                   kNoDisplay,
+                   1,
+                   kCannotOpen + "niciun ecran (nici DISPLAY, nici WAYLAND_DISPLAY nu este dat)"},
+        ProgramRow{"NoXServerOnTheDisplayGiven",
+                   {"-display", ":9999"},
+                   kNoDisplay,
+                   1,
+                   kCannotOpen + "nicio platformă grafică nu pornește pe ecranul dat"},
+        ProgramRow{"UnknownPlatform", {"-platform", "nonsense"}, {}, 1, kNonsense},
+        ProgramRow{
+            "UnknownPlatformInTheEnvironment", {}, {{"QT_QPA_PLATFORM", "nonsense"}}, 1, kNonsense},
+        ProgramRow{"PlatformNameEscaped",
+                   {"-platform", "\x1b]0;owned\a"},
+                   {},
+                   1,
+                   kCannotOpen + "platforma grafică „\\e]0;owned\\a” nu pornește"},
+        ProgramRow{"WaylandWithoutCompositor",
+                   {"-platform", "wayland"},
+                   {{"WAYLAND_DISPLAY", "zentavo-no-compositor"}, {"XDG_RUNTIME_DIR", "/tmp"}},
+                   1,
+                   kCannotOpen + "platforma grafică „wayland” nu pornește"},
+        // Qt reports a thread it could not start, and then waits for it for ever.
+        ProgramRow{
+            "NoThreads",
+            {},
+            {},
+            1,
+            kCannotOpen + "niciun fir de execuție nu pornește (Resource temporarily unavailable)",
+            true},
+        ProgramRow{"QtOptionRefusedBeforeAnyDisplay",
+                   {"-visual", "0x0"},
+                   kNoDisplay,
+                   2,
+                   "zentavo: opțiune Qt refuzată de această fereastră „-visual”"}),
+    [](const testing::TestParamInfo<ProgramRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zentavo
