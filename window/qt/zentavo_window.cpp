@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QToolTip>
@@ -10,12 +11,24 @@
 #include "failure_box.h"
 #include "qt_conversions.h"
 #include "schematic_frame.h"
-
-// The icon's pixels, compiled in: read from the resource file, they would load every image
-// format plugin first.
-#include "zentavo.xpm"
+#include "window_icon_pixels.h"
 
 namespace zentavo {
+namespace {
+
+// The icon at every size the window manager may show, from pixels compiled in: read from image
+// files, they would load every image format plugin first.
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const IconPixels& size : WindowIconPixels()) {
+    const QImage pixels(reinterpret_cast<const uchar*>(size.pixels), size.size, size.size,
+                        QImage::Format_ARGB32_Premultiplied);
+    icon.addPixmap(QPixmap::fromImage(pixels));
+  }
+  return icon;
+}
+
+}  // namespace
 
 ZentavoWindow::ZentavoWindow() : ZentavoWindow(Platform{SystemNumberFormat(), {}, {}}) {}
 
@@ -26,7 +39,7 @@ ZentavoWindow::ZentavoWindow(Platform platform)
       frame_(new SchematicFrame(form_, this)),
       binding_(form_, *this, *frame_),
       keyPreview_(form_, *this) {
-  setWindowIcon(QIcon(QPixmap(zentavo_icon)));
+  setWindowIcon(WindowIcon());
   if (QWidget* first = binding_.WidgetFor(form_.cboRezP)) first->setFocus();
   CentreOnScreen();
 }

@@ -1,7 +1,8 @@
 #include <QAbstractItemView>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 #include <QPointer>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
 #include <cstdlib>
@@ -48,16 +49,18 @@ TEST_F(WindowTest, IsCentredOnTheScreen) {
   EXPECT_LE(std::abs(2 * origin.y() + window->height() - 2 * screen.y() - screen.height()), 1);
 }
 
-TEST_F(WindowTest, CarriesTheCardIcon) {
-  const QImage icon(":/icons/zentavo.xpm");
-  ASSERT_EQ(icon.size(), QSize(32, 32));
-  QSet<QRgb> colours;
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
-  EXPECT_LE(colours.size(), 16);
-  EXPECT_FALSE(window->windowIcon().isNull());
-  EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
-            icon.convertToFormat(QImage::Format_ARGB32));
+TEST_F(WindowTest, CarriesTheCardIconAtEverySizeTheDesktopHasIt) {
+  const QIcon icon = window->windowIcon();
+  const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+  ASSERT_EQ(icon.availableSizes(), sizes);
+  for (const QSize& size : sizes) {
+    SCOPED_TRACE(size.width());
+    const QImage drawn(
+        QStringLiteral(ZENTAVO_ICON_DIR "/%1x%1/" ZENTAVO_APP_ID ".png").arg(size.width()));
+    ASSERT_EQ(drawn.size(), size);
+    EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+              drawn.convertToFormat(QImage::Format_ARGB32));
+  }
 }
 
 TEST_F(WindowTest, UsesTheDesignFontsOrTheirSubstitute) {
