@@ -100,7 +100,7 @@ def start(program_path):
     """Starts the program on the X display with its accessibility always on, waits for its window
     on the bus and gives the window the focus; gives the process and the top-level object."""
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       LC_ALL="C.UTF-8")
+                       LC_ALL="C.UTF-8", QT_IM_MODULE="compose")
     program = subprocess.Popen([program_path], env=environment)
     application = wait_until(lambda: find_application("zentavo"), 30)
     if not check(application is not None, "the program appears on the accessibility bus"):
