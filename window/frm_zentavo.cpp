@@ -74,6 +74,7 @@ void frmZentavo::RunUserAction(Action action) {
   }
   // The report comes after the action has ended, so that what it starts is a new action.
   if (failed && platform_.showFailure) platform_.showFailure(FailureMessage(*failed));
+  AnnounceChangedResults(failed.has_value());
 }
 
 void frmZentavo::UserEditsText(TextBox& box, std::string newText) {

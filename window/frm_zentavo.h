@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct Platform {
   NumberFormat format;
   std::function<void(const std::string& message)> showFailure;
   std::function<void()> endProgram;
+  // Has a screen reader say the words without moving the focus; words handed over soon after
+  // replace any not yet said.
+  std::function<void(const std::string& words)> announce = {};
 };
 
 // Design colours and fonts, for the on-screen binding and the tests.
@@ -62,6 +66,12 @@ class frmZentavo : public CircuitControls {
 
   const NumberFormat& Format() const { return platform_.format; }
 
+  // The results a screen reader reads, in reading order: the visible result boxes from the total
+  // down to the voltage. After a user's action that changes the total or the voltage they are
+  // announced; UserAsksForResults announces every visible one.
+  std::vector<TextBox*> ResultsInReadingOrder();
+  void UserAsksForResults();
+
   Window frm{"frmZentavo"};
   Frame fraParalel{"fraParalel"};
   CommandButton cmdClear{"cmdClear"};
@@ -94,10 +104,13 @@ class frmZentavo : public CircuitControls {
   void Recalculate() { calculator_.Recalculate(); }
   template <typename Action>
   void RunUserAction(Action action);
+  void AnnounceChangedResults(bool failed);
 
   Platform platform_;
   std::vector<Control*> controls_;
   int actionDepth_ = 0;
+  // The total and the voltage as the user last heard or found them.
+  std::optional<std::string> spokenResults_;
   Calculator calculator_{*this, platform_.format};
 };
 

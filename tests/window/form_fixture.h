@@ -1,4 +1,5 @@
-// A form on a test platform that records failure messages and the end of the program.
+// A form on a test platform that records failure messages, what it announces to a screen reader and
+// the end of the program.
 #pragma once
 
 #include <memory>
@@ -14,7 +15,8 @@ struct FormFixture {
   explicit FormFixture(const NumberFormat& format = kDot)
       : form(std::make_unique<frmZentavo>(
             Platform{format, [this](const std::string& message) { messages.push_back(message); },
-                     [this] { ++ends; }})) {}
+                     [this] { ++ends; },
+                     [this](const std::string& words) { announcements.push_back(words); }})) {}
 
   frmZentavo& operator*() { return *form; }
   frmZentavo* operator->() { return form.get(); }
@@ -32,6 +34,7 @@ struct FormFixture {
   }
 
   std::vector<std::string> messages;
+  std::vector<std::string> announcements;
   int ends = 0;
   std::unique_ptr<frmZentavo> form;
 };

@@ -74,22 +74,22 @@ try:
               and a.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM)]
     check(not others, "nothing else outside the lists' entries takes the focus: %s" % others)
 
-    # (name, role, value read through the text interface, description: the unit beside a value, the
-    # quantity a unit list qualifies)
+    # (name, role, value read through the text interface, description: the unit beside a value in
+    # words, the quantity a unit list qualifies, a unit box's unit in words)
     rows = [
         ("Numărul rezistoarelor în paralel", pyatspi.ROLE_COMBO_BOX, "2", ""),
-        ("Rezistenta 1", pyatspi.ROLE_TEXT, "100", "Ohm"),
-        ("Rezistenta 1, unitate", pyatspi.ROLE_COMBO_BOX, "Ohm", "100 Ohm"),
-        ("Rezistenta 2", pyatspi.ROLE_TEXT, "100", "Ohm"),
-        ("Curentul în circuit", pyatspi.ROLE_TEXT, "1", "A"),
-        ("Curentul în circuit, unitate", pyatspi.ROLE_COMBO_BOX, "A", "1 A"),
-        ("Rezistenta totală", pyatspi.ROLE_TEXT, "50", "Ohm"),
-        ("Căderea de tensiune", pyatspi.ROLE_TEXT, "50", "V"),
-        ("Căderea de tensiune, unitate", pyatspi.ROLE_TEXT, "V", ""),
-        ("Puterea disipată 1", pyatspi.ROLE_TEXT, "25", "W"),
-        ("Puterea disipată 2, unitate", pyatspi.ROLE_TEXT, "W", ""),
-        ("Curent prin ramură 2", pyatspi.ROLE_TEXT, "500", "mA"),
-        ("Curent prin ramură 1, unitate", pyatspi.ROLE_TEXT, "mA", ""),
+        ("Rezistenta 1", pyatspi.ROLE_TEXT, "100", "ohmi"),
+        ("Rezistenta 1, unitate", pyatspi.ROLE_COMBO_BOX, "Ohm", "100 ohmi"),
+        ("Rezistenta 2", pyatspi.ROLE_TEXT, "100", "ohmi"),
+        ("Curentul în circuit", pyatspi.ROLE_TEXT, "1", "amperi"),
+        ("Curentul în circuit, unitate", pyatspi.ROLE_COMBO_BOX, "A", "1 amperi"),
+        ("Rezistenta totală", pyatspi.ROLE_TEXT, "50", "ohmi"),
+        ("Căderea de tensiune", pyatspi.ROLE_TEXT, "50", "volți"),
+        ("Căderea de tensiune, unitate", pyatspi.ROLE_TEXT, "V", "volți"),
+        ("Puterea disipată 1", pyatspi.ROLE_TEXT, "25", "wați"),
+        ("Puterea disipată 2, unitate", pyatspi.ROLE_TEXT, "W", "wați"),
+        ("Curent prin ramură 2", pyatspi.ROLE_TEXT, "500", "miliamperi"),
+        ("Curent prin ramură 1, unitate", pyatspi.ROLE_TEXT, "mA", "miliamperi"),
     ]
     for name, role, value, unit in rows:
         accessible = control(window, name)
@@ -131,14 +131,15 @@ try:
     check(wait_until(lambda: entries == ["kOhm", "kOhm"], 5),
           "Down on each closed unit list moves the reader's focus to its new entry: %s" % entries)
     total = control(window, "Rezistenta totală")
-    check(wait_until(lambda: total.description == "kOhm"),
-          "after both resistors become kOhm the total is described as kOhm: %r" % total.description)
+    check(wait_until(lambda: total.description == "kiloohmi"),
+          "after both resistors become kOhm the total is described as kiloohmi: %r"
+          % total.description)
     check(any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "kOhm" for a in descendants(window)),
           "and its unit label reads kOhm")
-    check(control(window, "Rezistenta 1").description == "kOhm",
-          "the first resistor is described as kOhm")
+    check(control(window, "Rezistenta 1").description == "kiloohmi",
+          "the first resistor is described as kiloohmi")
     voltage = control(window, "Căderea de tensiune")
-    check(text_of(voltage) == "50" and voltage.description == "kV",
+    check(text_of(voltage) == "50" and voltage.description == "kilovolți",
           "the voltage reads 50 kV: %r %r" % (text_of(voltage), voltage.description))
 
     # A screen reader's own edit of an input counts as the user's: the results follow it.
