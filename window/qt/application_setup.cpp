@@ -26,7 +26,7 @@ void SetUpApplication(QApplication& app) {
   // desktop's font first.
   QApplication::setFont(ToQFont(design::kWindowFont));
   InstallToolkitTranslation(app);
-  InstallAccessibleInterfaces();
+  InstallAccessibleInterfaces(app);
 }
 
 }  // namespace zentavo

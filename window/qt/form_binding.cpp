@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "accessible_visibility.h"
 #include "caret_placement.h"
 #include "design_palette.h"
 #include "qt_conversions.h"
@@ -107,7 +108,10 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
   place();
   widget.setVisible(control.Visible());
   control.Watch([&control, &widget, place](Property property) {
-    if (property == Property::Visible) widget.setVisible(control.Visible());
+    if (property == Property::Visible) {
+      widget.setVisible(control.Visible());
+      ReportVisibility(widget);
+    }
     if (IsGeometry(property)) place();
     if (property == Property::AccessibleDescription)
       widget.setAccessibleDescription(ToQString(control.AccessibleDescription()));
