@@ -32,7 +32,7 @@ Qt::Alignment ToQtAlignment(Alignment alignment) {
 void SetColour(QWidget& widget, QPalette::ColorRole role, std::optional<Colour> colour) {
   if (!colour) return;
   QPalette palette = widget.palette();
-  palette.setColor(role, ToQColor(*colour));
+  palette.setColor(role, ShownBackground(*colour));
   widget.setPalette(palette);
 }
 
@@ -122,6 +122,7 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
   QLineEdit* edit = box.ReadOnly() ? new ResultBox(form_.Format().decimalSeparator, &frame)
                                    : new QLineEdit(&frame);
   BindCommon(box, *edit);
+  OutlineInInk(*edit);
   edit->setAlignment(ToQtAlignment(box.TextAlignment()));
   edit->setMaxLength(box.MaxLength() > 0 ? static_cast<int>(box.MaxLength())
                                          : std::numeric_limits<int>::max());
@@ -186,6 +187,7 @@ void FormBinding::ShowText(const TextBox& box, QLineEdit& edit) {
 QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
   auto* combo = new QComboBox(&frame);
   BindCommon(box, *combo);
+  OutlineInInk(*combo);
   combo->setEditable(false);
   for (int i = 0; i < box.ListCount(); ++i) combo->addItem(ToQString(box.List(i)));
   combo->setCurrentIndex(box.ListIndex());
@@ -223,6 +225,7 @@ QLabel* FormBinding::BindLabel(Label& label, QWidget& frame) {
 QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
   auto* widget = new QPushButton(&frame);
   BindCommon(button, *widget);
+  OutlineInInk(*widget);
   // Enter presses the button that has the focus, as Space does.
   widget->setAutoDefault(true);
   widget->setText(ToQString(button.Caption()));
