@@ -19,6 +19,8 @@ void SetUpApplication(QApplication& app) {
   // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(ZENTAVO_APP_ID);
   if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
+  // The desktop's palette, read before the design's replaces it.
+  UseContrast(AskedContrast(qEnvironmentVariable("GTK_THEME"), QGuiApplication::palette()));
   // The windows set it on themselves too, where it outweighs the theme's palette for a class.
   app.setPalette(DesignPalette());
   QToolTip::setPalette(DesignPalette());
@@ -26,7 +28,7 @@ void SetUpApplication(QApplication& app) {
   // desktop's font first.
   QApplication::setFont(ToQFont(design::kWindowFont));
   InstallToolkitTranslation(app);
-  InstallAccessibleInterfaces();
+  InstallAccessibleInterfaces(app);
 }
 
 }  // namespace zentavo

@@ -43,7 +43,7 @@ try:
           "and every input as it was: %r %r" % (text_of(first), text_of(current)))
 
     # Numbers typed key by key end as typed; 47 and 10 Ohm in parallel make 8.246 Ohm.
-    for keys, volts, unit in (("1e-5", "82.46", "uV"), (".25", "2.0615", "V")):
+    for keys, volts, unit in (("1e-5", "82.46", "microvolți"), (".25", "2.0615", "volți")):
         key("ctrl+a")
         typed(keys)
         check(wait_until(lambda: text_of(current) == keys), "typing %s keeps it: %r"
