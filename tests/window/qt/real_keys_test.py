@@ -78,8 +78,10 @@ try:
         pump(0.3)
 
     second = control(window, "Rezistenta 2")
-    for box, keys, shown, unit in ((current, "12mA", "12.", "mA"), (first, "4k7", "4.7", "kOhm"),
-                                   (second, "2M2", "2.2", "MOhm"), (first, "R47", "0.47", "Ohm")):
+    for box, keys, shown, unit in ((current, "12mA", "12.", "miliamperi"),
+                                   (first, "4k7", "4.7", "kiloohmi"),
+                                   (second, "2M2", "2.2", "megaohmi"),
+                                   (first, "R47", "0.47", "ohmi")):
         focus(box)
         key("ctrl+a")
         typed(keys)
