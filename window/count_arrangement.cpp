@@ -1,27 +1,12 @@
 // Shows the rows and wire loops of the chosen resistor count and moves the lower group with them.
-#include <array>
+#include <initializer_list>
 
 #include "frm_zentavo.h"
 
 namespace zentavo {
-namespace {
-
-// Vertical geometry of one count, in twips: each value is the four-resistor design value less one
-// row pitch of 720 for every resistor fewer than four.
-struct CountGeometry {
-  int frameHeight, windowHeight, captionTop, voltageTop, leadTop, leadBottom, buttonTop;
-};
-
-constexpr std::array<CountGeometry, 3> kGeometry{{
-    {3060, 3705, 2280, 2580, 2400, 2760, 2520},  // 2 resistors
-    {3780, 4425, 3000, 3300, 3120, 3480, 3240},  // 3 resistors
-    {4500, 5145, 3720, 4020, 3840, 4200, 3960},  // 4 resistors
-}};
-
-}  // namespace
 
 void frmZentavo::ArrangeForCount() {
-  for (int j = 0; j <= 2; ++j) shaP(j).SetVisible(false);
+  for (auto& loop : shaP) loop.SetVisible(false);
 
   const std::string& t = cboRezP.Text();
   int n = 0;
@@ -36,28 +21,30 @@ void frmZentavo::ArrangeForCount() {
   }
 
   for (int j = 0; j <= n - 2; ++j) shaP(j).SetVisible(true);
-  for (int i = 0; i <= 3; ++i) {
+  for (int i = 0; i < kResistorRows; ++i) {
     const bool inUse = i < n;
     for (Control* control : std::initializer_list<Control*>{
              &txtRp(i), &cboRp(i), &txtPp(i), &txtUMW(i), &txtIp(i), &txtUMI(i), &shaRez(i)})
       control->SetVisible(inUse);
   }
 
-  const CountGeometry& g = kGeometry[static_cast<std::size_t>(n - 2)];
-  fraParalel.SetHeight(g.frameHeight);
-  frm.SetHeight(g.windowHeight);
-  lblEticheteP(5).SetTop(g.captionTop);
-  txtUpt.SetTop(g.voltageTop);
-  txtUMU.SetTop(g.voltageTop);
+  // The lower group moves up by one row pitch for every row not in use.
+  const int up = design::kRowPitch * (kResistorRows - n);
+  const design::LowerGroup& g = design::kFourRowLowerGroup;
+  fraParalel.SetHeight(g.frameHeight - up);
+  frm.SetHeight(g.windowHeight - up);
+  lblEticheteP(5).SetTop(g.captionTop - up);
+  txtUpt.SetTop(g.voltageTop - up);
+  txtUMU.SetTop(g.voltageTop - up);
   for (auto& lead : linP3) {
-    lead.SetY1(g.leadTop);
-    lead.SetY2(g.leadBottom);
+    lead.SetY1(g.leadTop - up);
+    lead.SetY2(g.leadBottom - up);
   }
   for (auto& lead : linP4) {
-    lead.SetY1(g.leadBottom);
-    lead.SetY2(g.leadBottom);
+    lead.SetY1(g.leadBottom - up);
+    lead.SetY2(g.leadBottom - up);
   }
-  cmdClear.SetTop(g.buttonTop);
+  cmdClear.SetTop(g.buttonTop - up);
 }
 
 }  // namespace zentavo

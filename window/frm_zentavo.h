@@ -38,6 +38,15 @@ inline constexpr Colour kInk{0, 0, 0};
 inline const Font kWindowFont{"Verdana", 9.75, false};
 inline const Font kCaptionFont{"Verdana", 8.25, false};
 inline const Font kSignatureFont{"Verdana", 12, true};
+
+// One resistor row lies this far below the one before it, in twips.
+inline constexpr int kRowPitch = 720;
+// What lies below the last resistor row, in twips, as designed for four rows. With fewer rows in
+// use, each of these moves up by one row pitch for every row hidden.
+struct LowerGroup {
+  int frameHeight, windowHeight, captionTop, voltageTop, leadTop, leadBottom, buttonTop;
+};
+inline constexpr LowerGroup kFourRowLowerGroup{4500, 5145, 3720, 4020, 3840, 4200, 3960};
 }  // namespace design
 
 class frmZentavo : public CircuitControls {

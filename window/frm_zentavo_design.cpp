@@ -41,7 +41,6 @@ struct DesignRow {
 const std::vector<std::string> kResistorUnits{"Ohm", "kOhm", "MOhm"};
 const std::vector<std::string> kCurrentUnits{"uA", "mA", "A"};
 const std::vector<std::string> kCounts{"2", "3", "4"};
-constexpr int kRowPitch = 720;
 
 void Apply(const DesignRow& row) {
   Control& control = *row.control;
@@ -112,12 +111,12 @@ void frmZentavo::BuildDesign() {
 
   std::vector<DesignRow> table{
       {.control = &frm,
-       .place = {0, 0, 10335 + 2 * Window::kDecorationSide, 5145},
+       .place = {0, 0, 10335 + 2 * Window::kDecorationSide, kFourRowLowerGroup.windowHeight},
        .text = " Zentavo ",
        .back = kWindowGrey,
        .font = kWindowFont},
       {.control = &fraParalel,
-       .place = {120, 120, 10095, 4500},
+       .place = {120, 120, 10095, kFourRowLowerGroup.frameHeight},
        .tabIndex = 12,
        .back = kWindowGrey},
       list(cboRezP, {3240, 300, 735, 360}, 0, kCounts),
@@ -148,14 +147,14 @@ void frmZentavo::BuildDesign() {
   current.maxLength = 32767;
   table.push_back(current);
   table.push_back(list(cboIpt, {8400, 1380, 1095, 360}, 10, kCurrentUnits));
-  DesignRow voltage =
-      box(txtUpt, {2760, 4020, 975, 375}, 14, kResultYellow, Alignment::Right, kReadOnly);
+  DesignRow voltage = box(txtUpt, {2760, kFourRowLowerGroup.voltageTop, 975, 375}, 14,
+                          kResultYellow, Alignment::Right, kReadOnly);
   voltage.text = "0";
   table.push_back(voltage);
-  table.push_back(
-      box(txtUMU, {3720, 4020, 1095, 360}, 13, kWindowGrey, Alignment::Left, kReadOnly));
+  table.push_back(box(txtUMU, {3720, kFourRowLowerGroup.voltageTop, 1095, 360}, 13, kWindowGrey,
+                      Alignment::Left, kReadOnly));
   table.push_back({.control = &cmdClear,
-                   .place = {8400, 3960, 1455, 375},
+                   .place = {8400, kFourRowLowerGroup.buttonTop, 1455, 375},
                    .tabIndex = 11,
                    .text = "Sterge valori",
                    .back = kWindowGrey});
@@ -165,9 +164,10 @@ void frmZentavo::BuildDesign() {
   table.push_back(caption(lblUMr, {8640, 360, 435, 240}, "Ohm", kWindowFont, Alignment::Left, 39));
   table.push_back(
       caption(lblTarvik, {8040, 2040, 900, 270}, "Tarvik", kSignatureFont, Alignment::Left, 40));
-  const Place captionPlaces[] = {{1725, 720, 900, 195},   {3120, 720, 1380, 195},
-                                 {4695, 720, 1680, 195},  {5520, 360, 1800, 240},
-                                 {7680, 1080, 1530, 195}, {2880, 3720, 1800, 195}};
+  const Place captionPlaces[] = {
+      {1725, 720, 900, 195},   {3120, 720, 1380, 195},
+      {4695, 720, 1680, 195},  {5520, 360, 1800, 240},
+      {7680, 1080, 1530, 195}, {2880, kFourRowLowerGroup.captionTop, 1800, 195}};
   const char* const captions[] = {
       "Rezistenta",         "Puterea disipată",    "Curent prin ramură",
       "Rezistenta totală:", "Curentul în circuit", "Căderea de tensiune"};
@@ -186,10 +186,12 @@ void frmZentavo::BuildDesign() {
 
   table.push_back(line(linP1, {480, 1560, 120, 1560}, 2, std::nullopt));
   table.push_back(line(linP2, {6960, 1560, 9840, 1560}, 2, std::nullopt));
-  table.push_back(line(linP3(0), {480, 3840, 480, 4200}, 1, kLeadBlue));
-  table.push_back(line(linP3(1), {6960, 3840, 6960, 4200}, 1, kLeadBlue));
-  table.push_back(line(linP4(0), {480, 4200, 2400, 4200}, 1, kLeadBlue));
-  table.push_back(line(linP4(1), {5160, 4200, 6960, 4200}, 1, kLeadBlue));
+  const auto [leadTop, leadBottom] =
+      std::pair(kFourRowLowerGroup.leadTop, kFourRowLowerGroup.leadBottom);
+  table.push_back(line(linP3(0), {480, leadTop, 480, leadBottom}, 1, kLeadBlue));
+  table.push_back(line(linP3(1), {6960, leadTop, 6960, leadBottom}, 1, kLeadBlue));
+  table.push_back(line(linP4(0), {480, leadBottom, 2400, leadBottom}, 1, kLeadBlue));
+  table.push_back(line(linP4(1), {5160, leadBottom, 6960, leadBottom}, 1, kLeadBlue));
 
   for (const DesignRow& row : table) {
     Apply(row);
