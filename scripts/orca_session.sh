@@ -3,7 +3,8 @@
 # display and prints what Orca said: Tab round every control, type a resistor, pick a unit, type a
 # second resistor and a current, pick its unit. Speech goes through speech-dispatcher to a file
 # instead of a sound card; fails unless Orca says each picked unit. Installs orca and
-# speech-dispatcher, which the tests do not need.
+# speech-dispatcher, which the tests do not need. Ends every process it started, Orca and the
+# speech-dispatcher it starts included.
 # Usage: [ORCA_LOG=FILE] scripts/orca_session.sh [PROGRAM]   (default: the default build's
 # program; ORCA_LOG keeps Orca's debug log)
 set -euo pipefail
@@ -19,10 +20,37 @@ source scripts/lib/window_session.sh
 on_xvfb --dbus "$0" "$program"
 
 work=$(mktemp -d)
-orca_pid=""
-app_pid=""
-trap '[ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; [ -n "$orca_pid" ] && kill "$orca_pid" 2>/dev/null;
-  [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"; rm -rf "$work"' EXIT
+# Every process of the session carries this mark in its environment, speech-dispatcher and its
+# module too, which Orca starts and which leave this script's process group.
+export ZENTAVO_ORCA_SESSION=$work
+
+# The pids of the session's processes still running.
+session_pids() {
+  local environ pid variables variable
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+    mapfile -d '' variables 2>/dev/null <"$environ" || continue
+    for variable in "${variables[@]}"; do
+      [ "$variable" = "ZENTAVO_ORCA_SESSION=$work" ] && echo "$pid" && break
+    done
+  done
+}
+# Ends them: SIGTERM first, then SIGKILL for what is left after 3 s (Orca ignores SIGTERM).
+end_session() {
+  local pids
+  mapfile -t pids < <(session_pids)
+  [ ${#pids[@]} -eq 0 ] && return 0
+  kill -TERM "${pids[@]}" 2>/dev/null || true
+  for _ in $(seq 30); do
+    mapfile -t pids < <(session_pids)
+    [ ${#pids[@]} -eq 0 ] && return 0
+    sleep 0.1
+  done
+  kill -KILL "${pids[@]}" 2>/dev/null || true
+}
+trap 'end_session; [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"; rm -rf "$work"' EXIT
 
 # A private home, so neither Orca's nor speech-dispatcher's settings of this machine's user count.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
@@ -51,7 +79,8 @@ echo default_driver=null >"$HOME/.libao"
 # Orca speaks Romanian through gettext's LANGUAGE; speech-dispatcher needs a locale that the C
 # library has, and a Romanian one may not be generated.
 LANG=C.UTF-8 LANGUAGE=ro orca --replace --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
-orca_pid=$!
+# Ended with the session, not as a job of this shell, which would report its SIGKILL.
+disown
 for _ in $(seq 100); do
   [ -s "$speech" ] && break
   sleep 0.2
@@ -86,7 +115,6 @@ step "Tab" xdotool key Tab
 step "Up: mA" xdotool key Up
 step "Esc" xdotool key Escape
 wait "$app_pid" || true
-app_pid=""
 
 echo "== What Orca said, as speech-dispatcher received it"
 cat "$speech"
