@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package with Debian's hardened flags and checks it as a distribution would:
 # lintian --pedantic with no error or warning, hardening-check, the contents and dependencies.
-# Then runs the program: --version, --help and an unknown option with no display at all, and
-# the window on a virtual X display, ended with Esc.
-# The machine's packages are left exactly as found: the package is unpacked into a scratch tree
-# and run from there; only where zentavo is not installed yet is it installed with apt, run from
-# the PATH and purged again together with whatever apt installed for it.
+# Then runs the program unpacked in a scratch folder: --version, --help and an unknown option with
+# no display at all, and the window on a virtual X display, ended with Esc. The test command runs
+# it so; it changes no package of the machine but the ones it needs to build and check.
+#   scripts/package_check.sh --install
+# also installs the package with apt, runs it from the PATH and purges it again together with what
+# apt installed for it, leaving the machine's packages as they were (CI runs it so, after the
+# tests). Where zentavo is installed already, or installing it would upgrade or remove another
+# package, it is left alone and only the unpacked program runs.
 set -euo pipefail
 self=$(realpath "$0")
 fail() {
@@ -35,6 +38,15 @@ if [ "${1:-}" = --start-and-escape ]; then
   start_and_escape "$2" "$3"
   exit 0
 fi
+install=false
+case "${1:-}" in
+  --install) install=true ;;
+  "") ;;
+  *)
+    echo "usage: scripts/package_check.sh [--install]" >&2
+    exit 2
+    ;;
+esac
 
 # The command line is answered before Qt looks for a display, so none is given.
 check_options() {
@@ -146,13 +158,17 @@ echo "ok: apt resolves the package's dependencies"
 
 echo "== the program"
 check_options "$staged" "$version"
+run_window "$staged" "$wm_class"
+if ! $install; then
+  echo "ok: the package passes (run unpacked; scripts/package_check.sh --install also installs it)"
+  exit 0
+fi
+
+echo "== installed with apt"
 if dpkg-query -W -f='${Status}' zentavo 2>/dev/null | grep -q "install ok installed"; then
-  echo "zentavo $(dpkg-query -W -f='${Version}' zentavo) is installed already and stays so:" \
-    "the package is run where it was unpacked"
-  run_window "$staged" "$wm_class"
+  echo "zentavo $(dpkg-query -W -f='${Version}' zentavo) is installed already and stays so"
 elif grep -qE '^(Inst [^ ]+ \[|Remv )' <<<"$simulation"; then
-  echo "installing zentavo would upgrade or remove other packages: it is run where it was unpacked"
-  run_window "$staged" "$wm_class"
+  echo "installing zentavo would upgrade or remove other packages: it is left uninstalled"
 else
   before=$(installed_packages)
   # Exactly what apt installs is purged again: zentavo and the dependencies it brings in new.
