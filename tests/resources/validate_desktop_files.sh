@@ -32,9 +32,9 @@ done
 if ! report=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$report" ]; then
   fail "desktop-file-validate: $report"
 fi
-appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate --no-net --strict --pedantic "$metainfo" || fail "appstreamcli validate"
 # The tree check also finds the desktop entry that the metainfo launches.
-appstreamcli validate-tree --no-net --strict "$usr" || fail "appstreamcli validate-tree"
+appstreamcli validate-tree --no-net --strict --pedantic "$usr" || fail "appstreamcli validate-tree"
 
 entry() {
   sed -n "s/^$1=//p" "$desktop"
@@ -63,6 +63,10 @@ grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "metainfo's
 # The newest release comes first and is this build's version.
 newest=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" || true)
 [ "$newest" = "<release version=\"$version\"" ] || fail "metainfo's newest release: '$newest'"
+# Software centres show the screenshot the build takes, published at the https address given.
+grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no default screenshot"
+grep -qE '^ *<image>https://[^<]+\.png</image>$' "$metainfo" ||
+  fail "the screenshot is not at an https address of a PNG"
 
 # Every size is the window icon's drawing on whole pixels: no colour but the icon's own (a size
 # blurred off its pixel grid mixes new ones), and at 32 px the very pixels of the window icon.
