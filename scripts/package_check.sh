@@ -114,7 +114,7 @@ else
   rm -rf "$out"
   mkdir -p "$source_tree"
   printf '%s\0' "${present[@]}" | tar --null -T - -cf - | tar -xf - -C "$source_tree"
-  (cd "$source_tree" && dpkg-buildpackage -us -uc) >"$out/build.log" 2>&1 || {
+  (cd "$source_tree" && dpkg-buildpackage -us -uc --jobs-try=2) >"$out/build.log" 2>&1 || {
     tail -n 40 "$out/build.log" >&2
     fail "dpkg-buildpackage failed; see $out/build.log"
   }
