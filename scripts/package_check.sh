@@ -107,7 +107,10 @@ present=()
 for file in "${files[@]}"; do
   [ -f "$file" ] && present+=("$file")
 done
-fingerprint=$(printf '%s\0' "${present[@]}" | xargs -0 sha256sum | sha256sum)
+fingerprint=$( (
+  printf '%s\0' "${present[@]}" | xargs -0 sha256sum
+  printf '%s\0' "${present[@]}" | xargs -0 stat -c '%a %n'
+) | sha256sum)
 if [ -f "$changes" ] && [ "$(cat "$out/fingerprint" 2>/dev/null)" = "$fingerprint" ]; then
   echo "the packages of these very files are built already"
 else
