@@ -6,8 +6,8 @@
 # Speech goes through speech-dispatcher to a file instead of a sound card. Fails unless Orca says
 # each picked entry and nothing more, a field's name before its value, the total and the voltage
 # with their units in words after an edit and every result on F2, and the total in flat review
-# with four resistors. Ends every process it started. Installs orca and speech-dispatcher, which
-# the tests do not need.
+# with four resistors. Installs orca and speech-dispatcher, which the tests do not need. Ends
+# every process it started, Orca and the speech-dispatcher it starts included.
 # Usage: [ORCA_LOG=FILE] scripts/orca_session.sh [PROGRAM]   (default: the default build's
 # program; ORCA_LOG keeps Orca's debug log)
 set -euo pipefail
@@ -23,34 +23,37 @@ source scripts/lib/window_session.sh
 on_xvfb --dbus "$0" "$program"
 
 work=$(mktemp -d)
-orca_pid=""
-app_pid=""
+# Every process of the session carries this mark in its environment, speech-dispatcher and its
+# module too, which Orca starts and which leave this script's process group.
+export ZENTAVO_ORCA_SESSION=$work
 
-# Ends a process of this session: TERM, then KILL after a grace period (Orca ignores TERM).
-end_process() {
-  local pid=$1
-  kill -TERM "$pid" 2>/dev/null || return 0
+# The pids of the session's processes still running.
+session_pids() {
+  local environ pid variables variable
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+    mapfile -d '' variables 2>/dev/null <"$environ" || continue
+    for variable in "${variables[@]}"; do
+      [ "$variable" = "ZENTAVO_ORCA_SESSION=$work" ] && echo "$pid" && break
+    done
+  done
+}
+# Ends them: SIGTERM first, then SIGKILL for what is left after 3 s (Orca ignores SIGTERM).
+end_session() {
+  local pids
+  mapfile -t pids < <(session_pids)
+  [ ${#pids[@]} -eq 0 ] && return 0
+  kill -TERM "${pids[@]}" 2>/dev/null || true
   for _ in $(seq 30); do
-    kill -0 "$pid" 2>/dev/null || return 0
+    mapfile -t pids < <(session_pids)
+    [ ${#pids[@]} -eq 0 ] && return 0
     sleep 0.1
   done
-  kill -KILL "$pid" 2>/dev/null || true
+  kill -KILL "${pids[@]}" 2>/dev/null || true
 }
-# Orca starts speech-dispatcher, which leaves it and its synthesis module running on their own: the
-# daemon is found by its pid file and the module by its configuration, both in this session's
-# private folders.
-end_session() {
-  [ -n "$app_pid" ] && end_process "$app_pid"
-  [ -n "$orca_pid" ] && end_process "$orca_pid"
-  local pid_file=$work/run/speech-dispatcher/pid/speech-dispatcher.pid pid
-  [ -s "$pid_file" ] && end_process "$(cat "$pid_file")"
-  for pid in $(pgrep -f -- "$work/home/.config/speech-dispatcher/modules/" || true); do
-    end_process "$pid"
-  done
-  [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"
-  rm -rf "$work"
-}
-trap end_session EXIT
+trap 'end_session; [ -n "${ORCA_LOG:-}" ] && cp "$work/orca.log" "$ORCA_LOG"; rm -rf "$work"' EXIT
 
 # A private home, so neither Orca's nor speech-dispatcher's settings of this machine's user count.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
@@ -79,7 +82,8 @@ echo default_driver=null >"$HOME/.libao"
 # Orca speaks Romanian through gettext's LANGUAGE; speech-dispatcher needs a locale that the C
 # library has, and a Romanian one may not be generated.
 LANG=C.UTF-8 LANGUAGE=ro orca --replace --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
-orca_pid=$!
+# Ended with the session, not as a job of this shell, which would report its SIGKILL.
+disown
 for _ in $(seq 100); do
   [ -s "$speech" ] && break
   sleep 0.2
@@ -133,7 +137,6 @@ step "F6 to the total" xdotool key F6
 step "review line" xdotool key KP_Up
 step "Esc" xdotool key Escape
 wait "$app_pid" || true
-app_pid=""
 
 echo "== What Orca said, as speech-dispatcher received it"
 cat "$speech"

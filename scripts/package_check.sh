@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package with Debian's hardened flags and checks it as a distribution would:
-# lintian --pedantic with no error or warning, hardening-check, the contents and dependencies.
-# Then runs the program: --version, --help and an unknown option with no display at all, and
-# the window on a virtual X display, ended with Esc.
-# The machine's packages are left exactly as found: the package is unpacked into a scratch tree
-# and run from there; only where zentavo is not installed yet is it installed with apt, run from
-# the PATH and purged again together with whatever apt installed for it.
+# Builds the Debian source and binary packages with dpkg-buildpackage, from a copy of the tree in
+# build/debian, and checks them as a distribution would: lintian --pedantic with no error or
+# warning on both, hardening-check, the contents and the dependencies.
+# Then runs the program unpacked in a scratch folder: --version, --help and an unknown option with
+# no display at all, and the window on a virtual X display, ended with Esc. The test command runs
+# it so; it changes no package of the machine but the ones it needs to build and check.
+#   scripts/package_check.sh --install
+# also installs the package with apt, runs it from the PATH and purges it again together with what
+# apt installed for it, leaving the machine's packages as they were (CI runs it so, after the
+# tests). Where zentavo is installed already, or installing it would upgrade or remove another
+# package, it is left alone and only the unpacked program runs.
 set -euo pipefail
 self=$(realpath "$0")
 fail() {
@@ -35,6 +39,15 @@ if [ "${1:-}" = --start-and-escape ]; then
   start_and_escape "$2" "$3"
   exit 0
 fi
+install=false
+case "${1:-}" in
+  --install) install=true ;;
+  "") ;;
+  *)
+    echo "usage: scripts/package_check.sh [--install]" >&2
+    exit 2
+    ;;
+esac
 
 # The command line is answered before Qt looks for a display, so none is given.
 check_options() {
@@ -71,21 +84,51 @@ installed_packages() {
   dpkg-query -W -f='${binary:Package} ${Version} ${db:Status-Abbrev}\n' | sort
 }
 
-echo "== Debian package"
-build=build/package
-build_preset package
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-app_id=$(sed -n 's/^ZENTAVO_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")
-[ -n "$version" ] && [ -n "$app_id" ] ||
-  fail "$build/CMakeCache.txt names no version or no application id"
-rm -f "$build"/zentavo_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
-debs=("$build"/zentavo_*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-  fail "cpack made no single .deb"
+echo "== Debian source and binary packages"
+# Every build dependency is installed by scripts/packages.sh for building the package.
+build_depends=$(awk '/^Build-Depends:/ { on = 1; sub(/^Build-Depends:/, ""); print; next }
+  on && /^ / { print; next } { on = 0 }' debian/control |
+  tr ',' '\n' | sed 's/^ *//; s/[ (].*//; s/^debhelper-compat$/debhelper/' | grep .)
+for dependency in $build_depends; do
+  printf '%s\n' "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" | grep -qxF "$dependency" ||
+    fail "the build dependency $dependency is not in scripts/packages.sh"
+done
+version=$(dpkg-parsechangelog -S Version)
+arch=$(dpkg --print-architecture)
+out=build/debian
+source_tree=$out/zentavo-$version
+changes=$out/zentavo_${version}_$arch.changes
+# The tree as git sees it, uncommitted changes included and build trees left out, is copied into
+# build/, where dpkg-buildpackage writes the packages beside the copy. Packages built from the
+# same files are used again (as CI's --install run after the test command does).
+git rev-parse --git-dir >/dev/null 2>&1 || fail "the package is built from a git checkout"
+mapfile -d '' files < <(git ls-files -z --cached --others --exclude-standard)
+present=()
+for file in "${files[@]}"; do
+  [ -f "$file" ] && present+=("$file")
+done
+fingerprint=$( (
+  printf '%s\0' "${present[@]}" | xargs -0 sha256sum
+  printf '%s\0' "${present[@]}" | xargs -0 stat -c '%a %n'
+) | sha256sum)
+if [ -f "$changes" ] && [ "$(cat "$out/fingerprint" 2>/dev/null)" = "$fingerprint" ]; then
+  echo "the packages of these very files are built already"
+else
+  rm -rf "$out"
+  mkdir -p "$source_tree"
+  printf '%s\0' "${present[@]}" | tar --null -T - -cf - | tar -xf - -C "$source_tree"
+  (cd "$source_tree" && dpkg-buildpackage -us -uc --jobs-try=2) >"$out/build.log" 2>&1 || {
+    tail -n 40 "$out/build.log" >&2
+    fail "dpkg-buildpackage failed; see $out/build.log"
+  }
+  echo "$fingerprint" >"$out/fingerprint"
 fi
-deb=$(realpath "${debs[0]}")
-echo "built ${deb#"$PWD/"}"
+deb=$(realpath "$out/zentavo_${version}_$arch.deb")
+[ -f "$deb" ] || fail "dpkg-buildpackage made no ${deb##*/}"
+obj=$source_tree/obj-$(dpkg-architecture -qDEB_HOST_GNU_TYPE)
+app_id=$(sed -n 's/^ZENTAVO_APP_ID:INTERNAL=//p' "$obj/CMakeCache.txt")
+[ -n "$app_id" ] || fail "$obj/CMakeCache.txt names no application id"
+echo "built $(cd "$out" && ls ./*.dsc ./*.tar.* ./*.deb | sed 's|^./||' | tr '\n' ' ')"
 
 scratch=$(mktemp -d)
 chmod 755 "$scratch"
@@ -98,23 +141,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-echo "== lintian --pedantic"
-lintian --pedantic --display-info --fail-on error,warning "$deb" ||
+echo "== lintian --pedantic, source and binary packages"
+lintian --pedantic --display-info --fail-on error,warning "$changes" ||
   fail "lintian reports an error or a warning"
 echo "ok: lintian reports no error and no warning"
 
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 depended_on=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//')
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
   grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
 done
-# The package holds exactly what the build installs, whose files the tests check one by one.
+# The package holds exactly what the build installs, whose files the tests check one by one, and
+# the lintian override.
 installed=$scratch/installed
-DESTDIR=$installed cmake --install "$build" --prefix /usr >/dev/null
-DESTDIR=$installed cmake --install "$build" --prefix /usr --component zentavo_package >/dev/null
-install_files=$(cd "$installed" && find . ! -type d | sort)
+DESTDIR=$installed cmake --install "$obj" >/dev/null
+install_files=$( (
+  cd "$installed" && find . ! -type d
+  echo ./usr/share/lintian/overrides/zentavo
+) | sort)
 package_files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 [ -n "$package_files" ] || fail "the package holds no files"
 [ "$package_files" = "$install_files" ] ||
@@ -146,13 +191,17 @@ echo "ok: apt resolves the package's dependencies"
 
 echo "== the program"
 check_options "$staged" "$version"
+run_window "$staged" "$wm_class"
+if ! $install; then
+  echo "ok: the package passes (run unpacked; scripts/package_check.sh --install also installs it)"
+  exit 0
+fi
+
+echo "== installed with apt"
 if dpkg-query -W -f='${Status}' zentavo 2>/dev/null | grep -q "install ok installed"; then
-  echo "zentavo $(dpkg-query -W -f='${Version}' zentavo) is installed already and stays so:" \
-    "the package is run where it was unpacked"
-  run_window "$staged" "$wm_class"
+  echo "zentavo $(dpkg-query -W -f='${Version}' zentavo) is installed already and stays so"
 elif grep -qE '^(Inst [^ ]+ \[|Remv )' <<<"$simulation"; then
-  echo "installing zentavo would upgrade or remove other packages: it is run where it was unpacked"
-  run_window "$staged" "$wm_class"
+  echo "installing zentavo would upgrade or remove other packages: it is left uninstalled"
 else
   before=$(installed_packages)
   # Exactly what apt installs is purged again: zentavo and the dependencies it brings in new.

@@ -5,7 +5,7 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps imagema
   desktop-file-utils appstream man-db bsdextrautils dbus at-spi2-core python3-pyatspi
   python3-xlib qt6-gtk-platformtheme)
 FUZZ_PACKAGES=(cmake clang libclang-rt-14-dev libgtest-dev)
-PACKAGE_PACKAGES=(dpkg-dev lintian devscripts binutils xvfb xauth xdotool)
+PACKAGE_PACKAGES=(dpkg-dev debhelper lintian devscripts binutils xvfb xauth xdotool)
 PROFILE_PACKAGES=(valgrind)
 ORCA_PACKAGES=(orca speech-dispatcher)
 WAYLAND_PACKAGES=(weston qt6-wayland)

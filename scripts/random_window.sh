@@ -11,6 +11,8 @@ source scripts/lib/build.sh
 install_packages BUILD TEST
 build_preset default zentavo_random_window
 offscreen_session
+# The C library fills freed memory, so that anything used after it is freed fails at once.
+export MALLOC_PERTURB_=165
 for lang in C.UTF-8 ro_RO.UTF-8 fr_FR.UTF-8; do
   echo "== LANG=$lang"
   env -u LC_ALL -u LC_NUMERIC LANG=$lang \

@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/build.sh
 install_packages BUILD
-# Neither the tests nor the benchmarks are configured: their packages may not be installed.
-build_preset default -DBUILD_TESTING=OFF -DZENTAVO_BENCHMARKS=OFF zentavo
-exec build/default/window/main/zentavo
+# The release preset configures neither the tests nor the benchmarks, whose packages may not be
+# installed.
+build_preset release zentavo
+exec build/release/window/main/zentavo

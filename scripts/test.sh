@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the default build, then again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then the Debian package, checked and run where it was unpacked. It
+# installs the Debian packages that building and testing need, and none of its own making.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/build.sh

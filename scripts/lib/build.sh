@@ -1,6 +1,5 @@
 # Sourced from the project's root by the scripts that build: installs what a use needs and builds
-# in a preset's tree. The presets hold the options, so a tree configured with other values (as
-# scripts/run.sh leaves the default one) gets them back.
+# in a preset's tree.
 source scripts/packages.sh
 
 # Installs the Debian packages of the named uses of packages.sh: install_packages BUILD TEST ...
@@ -14,17 +13,14 @@ install_packages() {
   scripts/deps.sh "${packages[@]}"
 }
 
-# Configures a preset's tree, with any -D options given first, and builds the given targets (all
-# of them when none is given): build_preset PRESET [-DOPTION=VALUE...] [TARGET...]
+# Configures a preset's tree and builds the given targets (all of them when none is given):
+# build_preset PRESET [TARGET...]. The preset holds the options, so a tree configured by hand with
+# other values gets them back.
 build_preset() {
-  local preset=$1 options=() targets=()
+  local preset=$1 targets=()
   shift
-  while [[ ${1:-} == -D* ]]; do
-    options+=("$1")
-    shift
-  done
   [ $# -gt 0 ] && targets=(--target "$@")
-  cmake --preset "$preset" "${options[@]}" >/dev/null
+  cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" "${targets[@]}"
 }
 

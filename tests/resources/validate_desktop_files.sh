@@ -31,9 +31,9 @@ done
 if ! report=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$report" ]; then
   fail "desktop-file-validate: $report"
 fi
-appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
+appstreamcli validate --no-net --strict --pedantic "$metainfo" || fail "appstreamcli validate"
 # The tree check also finds the desktop entry that the metainfo launches.
-appstreamcli validate-tree --no-net --strict "$usr" || fail "appstreamcli validate-tree"
+appstreamcli validate-tree --no-net --strict --pedantic "$usr" || fail "appstreamcli validate-tree"
 
 entry() {
   sed -n "s/^$1=//p" "$desktop"
@@ -62,6 +62,10 @@ grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "metainfo's
 # The newest release comes first and is this build's version.
 newest=$(grep -o -m1 '<release version="[^"]*"' "$metainfo" || true)
 [ "$newest" = "<release version=\"$version\"" ] || fail "metainfo's newest release: '$newest'"
+# Software centres show the screenshot the build takes, published at the https address given.
+grep -q '<screenshot type="default">' "$metainfo" || fail "metainfo has no default screenshot"
+grep -qE '^ *<image>https://[^<]+\.png</image>$' "$metainfo" ||
+  fail "the screenshot is not at an https address of a PNG"
 
 # Every size is the card drawn on whole pixels in the 16 colours of the 32 px icon: a size blurred
 # off its pixel grid mixes new ones.

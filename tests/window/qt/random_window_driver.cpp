@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <charconv>
@@ -145,8 +146,31 @@ class Driver {
           QApplication::activeModalWidget() == nullptr &&
           QApplication::activePopupWidget() == nullptr)
         ++escapes_;
-      QTest::sendKeyEvent(QTest::Click, target, key, text, held);
+      PressAndRelease(target, key, text, held);
     });
+  }
+
+  // Presses the modifiers and the key, then releases them, as X sends a chord. An event may close
+  // the window it went to (Space or Enter presses the failure box's button, and the box deletes
+  // itself), so each goes only to a window still there; once it is gone, the releases go to the
+  // window that has the keyboard then, as X sends them.
+  static void PressAndRelease(QWindow* window, Qt::Key key, const QString& text,
+                              Qt::KeyboardModifiers held) {
+    const QPointer<QWindow> target(window);
+    QTest::sendKeyEvent(QTest::Press, target, key, text, held);
+    const auto send = [&target](Qt::Key released, const QString& typed,
+                                Qt::KeyboardModifiers modifiers) {
+      QWindow* to = target != nullptr ? target.data() : QGuiApplication::focusWindow();
+      if (to != nullptr) QTest::simulateEvent(to, false, released, modifiers, typed, false);
+    };
+    send(key, text, held);
+    // In the order and with the modifiers QTest's own release of a chord gives them.
+    if (held & Qt::MetaModifier) send(Qt::Key_Meta, {}, held);
+    if (held & Qt::AltModifier)
+      send(Qt::Key_Alt, {}, held & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+    if (held & Qt::ControlModifier)
+      send(Qt::Key_Control, {}, held & (Qt::ShiftModifier | Qt::ControlModifier));
+    if (held & Qt::ShiftModifier) send(Qt::Key_Shift, {}, held & Qt::ShiftModifier);
   }
   void Type(const QString& character) {
     const char16_t first = character.front().unicode();
