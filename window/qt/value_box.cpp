@@ -46,16 +46,30 @@ void ValueBox::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
+// The menu's entry for a command: Qt labels each with its key after a tab, and names none before
+// Qt 6.5.
+QAction* MenuEntry(const QMenu& menu, QKeySequence::StandardKey command) {
+  const QString key = QLatin1Char('\t') + QKeySequence(command).toString(QKeySequence::NativeText);
+  for (QAction* action : menu.actions())
+    if (action->text().endsWith(key)) return action;
+  return nullptr;
+}
+
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   // The line edit's own history knows nothing of what the form did to the text.
-  for (QAction* action : menu->actions()) {
-    const bool undo = action->objectName() == QLatin1String("edit-undo");
-    const bool redo = action->objectName() == QLatin1String("edit-redo");
-    if (!undo && !redo) continue;
+  struct Entry {
+    QKeySequence::StandardKey command;
+    const std::function<bool()>& available;
+    void (ValueBox::*asked)();
+  };
+  for (const Entry& entry : {Entry{QKeySequence::Undo, canUndo_, &ValueBox::undoAsked},
+                             Entry{QKeySequence::Redo, canRedo_, &ValueBox::redoAsked}}) {
+    QAction* action = MenuEntry(*menu, entry.command);
+    if (action == nullptr) continue;
     action->disconnect(this);
-    action->setEnabled(undo ? canUndo_ && canUndo_() : canRedo_ && canRedo_());
-    connect(action, &QAction::triggered, this, undo ? &ValueBox::undoAsked : &ValueBox::redoAsked);
+    action->setEnabled(entry.available && entry.available());
+    connect(action, &QAction::triggered, this, entry.asked);
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());

@@ -3,10 +3,16 @@
 // the caret and selection stood before the edit that is being made.
 #pragma once
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <functional>
 
+class QMenu;
+
 namespace zentavo {
+
+// The entry of a line edit's menu that runs a command; null if it has none.
+QAction* MenuEntry(const QMenu& menu, QKeySequence::StandardKey command);
 
 class ValueBox : public QLineEdit {
   Q_OBJECT

@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QIcon>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "value_box.h"
 #include "window_fixture.h"
 
 namespace zentavo {
@@ -175,6 +177,39 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"KiloRefusedForACurrent", "12", 2, 0, "k", "", "12", 2, "", 1, nullptr, true},
         EditCase{"CyrillicKaRefused", "4", 1, 0, "\u043a", "", "4", 1, "", 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What the history holds is the form's matter; here, that Ctrl+Z, Ctrl+Shift+Z and the box's menu
+// reach it, and that the menu offers undo exactly when the form has something to undo.
+TEST_F(WindowTest, UndoAndRedoFromTheKeysAndTheMenuGoToTheForm) {
+  QLineEdit* edit = Edit(Form().txtRp(0));
+  auto fromTheMenu = [edit](QKeySequence::StandardKey command) {
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, edit->rect().center(),
+                            edit->mapToGlobal(edit->rect().center()));
+    QApplication::sendEvent(edit, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* entry = menu ? MenuEntry(*menu, command) : nullptr;
+    EXPECT_NE(entry, nullptr);
+    const bool enabled = entry && entry->isEnabled();
+    if (enabled) entry->trigger();
+    if (menu) menu->close();
+    return enabled;
+  };
+  EXPECT_FALSE(fromTheMenu(QKeySequence::Undo)) << "nothing typed yet";
+  TypeOver(Form().txtRp(0), "4700");
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  ASSERT_EQ(Shown(Form().txtRp(0)), "0");
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Shown(Form().txtRp(0)), "4700");
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Shown(Form().txtRp(0)), "0");
+  EXPECT_TRUE(fromTheMenu(QKeySequence::Undo));
+  EXPECT_EQ(Shown(Form().txtRp(0)), "4700");
+  EXPECT_TRUE(fromTheMenu(QKeySequence::Redo));
+  EXPECT_EQ(Shown(Form().txtRp(0)), "0");
+  EXPECT_FALSE(fromTheMenu(QKeySequence::Redo));
+  ExpectWidgetsMirrorTheForm();
+}
 
 // What the form computes or corrects is its own matter; here, that typed keys reach it and every
 // widget then shows what it holds: the results, and a unit picked by its letter.
