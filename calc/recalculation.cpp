@@ -30,7 +30,7 @@ double FieldValue(const TextBox& box, const NumberFormat& format) {
 void Calculator::ShowTotalRow(bool visible) {
   c_.txtRpt.SetVisible(visible);
   c_.lblUMr.SetVisible(visible);
-  c_.lblEticheteP(3).SetVisible(visible);
+  c_.lblEticheteP(kTotalResistanceCaption).SetVisible(visible);
 }
 
 void Calculator::ClearResults() {

@@ -85,9 +85,9 @@ void frmZentavo::NameForScreenReaders() {
   for (int i = 0; i < kResistorRows; ++i) {
     std::string row(1, ' ');
     row += std::to_string(i + 1);
-    const std::string resistance = lblEticheteP(0).Caption() + row;
-    const std::string power = lblEticheteP(1).Caption() + row;
-    const std::string current = lblEticheteP(2).Caption() + row;
+    const std::string resistance = lblEticheteP(kResistanceCaption).Caption() + row;
+    const std::string power = lblEticheteP(kPowerCaption).Caption() + row;
+    const std::string current = lblEticheteP(kBranchCurrentCaption).Caption() + row;
     txtRp(i).SetAccessibleName(resistance);
     cboRp(i).SetAccessibleName(resistance + kUnit);
     txtPp(i).SetAccessibleName(power);
@@ -102,11 +102,11 @@ void frmZentavo::NameForScreenReaders() {
     DescribeInWords(txtUMI(i));
   }
   cboRezP.SetAccessibleName(Trimmed(lblP.Caption()));
-  txtRpt.SetAccessibleName(Trimmed(lblEticheteP(3).Caption()));
-  txtIpt.SetAccessibleName(lblEticheteP(4).Caption());
-  cboIpt.SetAccessibleName(lblEticheteP(4).Caption() + kUnit);
-  txtUpt.SetAccessibleName(lblEticheteP(5).Caption());
-  txtUMU.SetAccessibleName(lblEticheteP(5).Caption() + kUnit);
+  txtRpt.SetAccessibleName(Trimmed(lblEticheteP(kTotalResistanceCaption).Caption()));
+  txtIpt.SetAccessibleName(lblEticheteP(kTotalCurrentCaption).Caption());
+  cboIpt.SetAccessibleName(lblEticheteP(kTotalCurrentCaption).Caption() + kUnit);
+  txtUpt.SetAccessibleName(lblEticheteP(kVoltageCaption).Caption());
+  txtUMU.SetAccessibleName(lblEticheteP(kVoltageCaption).Caption() + kUnit);
   cmdClear.SetAccessibleName(cmdClear.Caption());
   frm.SetAccessibleName(Trimmed(frm.Caption()));
   DescribeByUnit(txtRpt, lblUMr);

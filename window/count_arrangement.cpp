@@ -33,7 +33,7 @@ void frmZentavo::ArrangeForCount() {
   const design::LowerGroup& g = design::kFourRowLowerGroup;
   fraParalel.SetHeight(g.frameHeight - up);
   frm.SetHeight(g.windowHeight - up);
-  lblEticheteP(5).SetTop(g.captionTop - up);
+  lblEticheteP(kVoltageCaption).SetTop(g.captionTop - up);
   txtUpt.SetTop(g.voltageTop - up);
   txtUMU.SetTop(g.voltageTop - up);
   for (auto& lead : linP3) {

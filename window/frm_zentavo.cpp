@@ -97,7 +97,7 @@ bool frmZentavo::UserPressesKey(std::int16_t characterCode) {
 
 void frmZentavo::Form_Load() {
   cboRezP.SetText(cboRezP.List(0));
-  for (int i = 0; i <= 3; ++i) {
+  for (int i = 0; i < kResistorRows; ++i) {
     cboRp(i).SetText(cboRp(i).List(0));
     txtRp(i).SetText("0");
   }
@@ -142,7 +142,7 @@ void frmZentavo::cboRezP_Click() {
 }
 
 void frmZentavo::cmdClear_Click() {
-  for (int i = 1; i <= 4; ++i) {
+  for (int i = 1; i <= kResistorRows; ++i) {
     txtRp(i - 1).SetText("0");
     cboRp(i - 1).SetText(cboRp(i - 1).List(0));
   }

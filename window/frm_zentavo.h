@@ -103,18 +103,19 @@ class frmZentavo : public CircuitControls {
   std::vector<TextBox*> ResultsInReadingOrder();
   void UserAsksForResults();
 
-  Window frm{"frmZentavo"};
-  Frame fraParalel{"fraParalel"};
-  CommandButton cmdClear{"cmdClear"};
-  Label lblTarvik{"lblTarvik"};
-  Label lblP{"lblP"};
-  ControlArray<Shape, kResistorRows> shaRez{"shaRez"};
-  ControlArray<Shape, 3> shaP{"shaP"};
-  ControlArray<Shape, 2> shaDot{"shaDot"};
-  Line linP1{"linP1"};
-  Line linP2{"linP2"};
-  ControlArray<Line, 2> linP3{"linP3"};
-  ControlArray<Line, 2> linP4{"linP4"};
+  // The controls beside those of the circuit; sha a shape, lin a line, P the parallel schematic.
+  Window frm{"frmZentavo"};                             // the window
+  Frame fraParalel{"fraParalel"};                       // the frame that holds everything
+  CommandButton cmdClear{"cmdClear"};                   // "Sterge valori": clears the inputs
+  Label lblTarvik{"lblTarvik"};                         // the author's signature
+  Label lblP{"lblP"};                                   // the resistor count's caption
+  ControlArray<Shape, kResistorRows> shaRez{"shaRez"};  // each resistor's body
+  ControlArray<Shape, 3> shaP{"shaP"};      // the loop of wire joining each row to the next
+  ControlArray<Shape, 2> shaDot{"shaDot"};  // the two junction dots
+  Line linP1{"linP1"};                      // the supply lead on the left
+  Line linP2{"linP2"};                      // the supply lead on the right
+  ControlArray<Line, 2> linP3{"linP3"};     // the leads down to the voltage, left and right
+  ControlArray<Line, 2> linP4{"linP4"};     // the leads across to the voltage, left and right
 
   // Handlers, raised by the controls' events.
   void Form_Load();

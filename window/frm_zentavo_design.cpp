@@ -171,13 +171,14 @@ void frmZentavo::BuildDesign() {
   const char* const captions[] = {
       "Rezistenta",         "Puterea disipată",    "Curent prin ramură",
       "Rezistenta totală:", "Curentul în circuit", "Căderea de tensiune"};
-  for (int j = 0; j < 6; ++j) {
+  for (int j = 0; j < decltype(lblEticheteP)::Count(); ++j) {
     const auto k = static_cast<std::size_t>(j);
     table.push_back(caption(lblEticheteP(j), captionPlaces[k], captions[k],
-                            j == 3 ? kWindowFont : kCaptionFont, Alignment::Centre, 37 - j));
+                            j == kTotalResistanceCaption ? kWindowFont : kCaptionFont,
+                            Alignment::Centre, 37 - j));
   }
 
-  for (int j = 0; j < 3; ++j)
+  for (int j = 0; j < decltype(shaP)::Count(); ++j)
     table.push_back(rectangle(shaP(j), {480, 1200 + kRowPitch * j, 6495, 735}));
   for (int i = 0; i < kResistorRows; ++i)
     table.push_back(rectangle(shaRez(i), {1060, 1005 + kRowPitch * i, 5225, 420}));
