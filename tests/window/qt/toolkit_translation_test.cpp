@@ -78,27 +78,5 @@ TEST(ToolkitCatalogue, TranslatesEveryMenuTextWithDistinctAccelerators) {
   EXPECT_EQ(catalogue.translate("QSpiAccessibleBridge", "frame"), "cadru");
 }
 
-class RealFailureBox : public WindowTest {
- protected:
-  RealFailureBox() : WindowTest(Hooks::RealFailureBox) {}
-};
-
-// Romanian writes this button "OK" as English does, so the catalogue holds nothing for it: this
-// checks that the box offers the one standard button, not that the catalogue is installed (the
-// menus' tests do).
-TEST_F(RealFailureBox, ItsOnlyButtonIsOk) {
-  TypeOver(Form().txtRp(0), "1");
-  TypeOver(Form().txtRp(1), "1");
-  PasteOver(Form().txtIpt, "1e308");
-  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-  ASSERT_NE(box, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
-  const QList<QAbstractButton*> buttons = box->buttons();
-  ASSERT_EQ(buttons.size(), 1);
-  EXPECT_EQ(buttons.front()->text(), "OK");
-  EXPECT_EQ(box->standardButton(buttons.front()), QMessageBox::Ok);
-  box->close();
-}
-
 }  // namespace
 }  // namespace zentavo

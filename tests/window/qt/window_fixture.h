@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -137,12 +138,35 @@ class WindowTest : public ::testing::Test {
     ExpectWidgetsMirrorTheForm();
   }
 
+  // Two resistors of 1 Ohm fed by 1e308 A, pasted: the powers overflow.
+  void Overflow() {
+    TypeOver(Form().txtRp(0), "1");
+    TypeOver(Form().txtRp(1), "1");
+    PasteOver(Form().txtIpt, "1e308");
+  }
+
   QString Shown(const TextBox& box) { return ShownText(Edit(box)); }
   QString Shown(const ComboBox& box) { return ShownText(Combo(box)); }
   QString Shown(const Label& label) { return ShownText(Widget(label)); }
 
   Recorded recorded;
   std::unique_ptr<ZentavoWindow> window;
+};
+
+// A window that reports a failure in its own failure box, as on the desktop.
+class FailureBoxTest : public WindowTest {
+ protected:
+  FailureBoxTest() : WindowTest(Hooks::RealFailureBox) {}
+  // The box an overflow opens, once it is shown.
+  QMessageBox* OverflowBox() {
+    Overflow();
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    EXPECT_NE(box, nullptr);
+    if (box != nullptr) {
+      EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+    }
+    return box;
+  }
 };
 
 }  // namespace zentavo::testing_support
