@@ -2,8 +2,6 @@
 // the failure box's button.
 #include <QAction>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTranslator>
 #include <memory>
 
