@@ -84,15 +84,24 @@ echo "ok: a native Wayland toplevel, app id $app_id, fixed at ${window_width}x$w
 [ -z "$(xdotool search --name '^ Zentavo $' 2>/dev/null)" ] || fail "the window is an X window"
 grep -qi xwayland "$runtime/weston.log" && fail "weston started XWayland"
 
-sleep 0.5
-rm -f "$shots"/wayland-screenshot-*.png
-(cd "$shots" && WAYLAND_DISPLAY="$socket" weston-screenshooter) ||
-  fail "weston-screenshooter failed"
-shot=$(ls "$shots"/wayland-screenshot-*.png)
-mv "$shot" "$shots/window.png"
 # The resistor boxes' input green shows that the window's content, not only its frame, is there.
-colours=$(convert "$shots/window.png" -format %c histogram:info:-)
-grep -qi '#C0FFC0' <<<"$colours" || fail "the screenshot shows no input box"
+# Weston's screenshot may round a channel by one, and a loaded machine may draw the first frame
+# late, so a near green is looked for in a few pictures.
+shows_input_green() {
+  convert "$1" -format %c histogram:info:- |
+    awk -F'[(),]' '{ r = $2 - 192; g = $3 - 255; b = $4 - 192
+      if (r * r <= 4 && g * g <= 4 && b * b <= 4) found = 1 } END { exit !found }'
+}
+shown=""
+for _ in $(seq 20); do
+  sleep 0.5
+  rm -f "$shots"/wayland-screenshot-*.png
+  (cd "$shots" && WAYLAND_DISPLAY="$socket" weston-screenshooter) ||
+    fail "weston-screenshooter failed"
+  mv "$(ls "$shots"/wayland-screenshot-*.png)" "$shots/window.png"
+  shows_input_green "$shots/window.png" && shown=yes && break
+done
+[ -n "$shown" ] || fail "the screenshot shows no input box"
 echo "ok: screenshot in $shots/window.png"
 
 xdotool windowfocus --sync "$(xdotool search --class weston | head -n 1)"
