@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "caption_label.h"
 #include "caret_placement.h"
 #include "design_palette.h"
 #include "qt_conversions.h"
@@ -15,18 +16,6 @@
 
 namespace zentavo {
 namespace {
-
-Qt::Alignment ToQtAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Centre:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
 
 void SetColour(QWidget& widget, QPalette::ColorRole role, std::optional<Colour> colour) {
   if (!colour) return;
@@ -197,8 +186,7 @@ QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
 }
 
 QLabel* FormBinding::BindLabel(Label& label, QWidget& frame) {
-  auto* widget = new QLabel(ToQString(label.Caption()), &frame);
-  widget->setTextFormat(Qt::PlainText);
+  auto* widget = new CaptionLabel(ToQString(label.Caption()), &frame);
   widget->setAlignment(ToQtAlignment(label.CaptionAlignment()));
   // Labels are drawn elements: the boxes lie above them.
   widget->lower();
