@@ -328,6 +328,19 @@ TEST_F(WindowTest, AShortenedResultsCharactersAreFoundWhereItDrawsThem) {
   const int ellipsis = static_cast<int>(power->DrawnText().text.indexOf(QChar(0x2026)));
   EXPECT_EQ(text->characterRect(ellipsis), text->characterRect(ellipsis + 1))
       << "digits behind the ellipsis";
+
+  // A number written without an exponent is drawn in its exponent form: each digit shown is found
+  // where it is drawn, the first one with the separator the form puts after it, and the rest of
+  // the number, its own separator included, where the ellipsis and the exponent are.
+  Form().txtPp(0).SetText("30864166385802.8");
+  const QString drawn = power->DrawnText().text;
+  ASSERT_TRUE(drawn.startsWith("3.08") && drawn.endsWith(QString(QChar(0x2026)) + "E+13"))
+      << drawn.toStdString();
+  EXPECT_EQ(CheckCharactersAreFoundWhereDrawn(power), AllOffsets(16));
+  const int hidden = static_cast<int>(drawn.indexOf(QChar(0x2026))) - 1;
+  EXPECT_GT(text->characterRect(0).width(), text->characterRect(1).width())
+      << "the first digit with the separator drawn after it";
+  EXPECT_EQ(text->characterRect(hidden), text->characterRect(14)) << "the number's separator";
 }
 
 // A current longer than its box is scrolled so that the caret stays in view: the characters shown

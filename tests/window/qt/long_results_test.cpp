@@ -1,12 +1,14 @@
 // Results of any length stay readable and true: every result box draws its whole text within its
 // contents, in a smaller size where needed, or a shortening that keeps the first digit, the decimal
-// separator and the exponent; and it still holds, shows as its tooltip, tells a screen reader and
-// copies the whole text. Screenshots of long results are saved for a person to look at.
+// separator and the exponent (of the exponent form, for a number written without one); and it
+// still holds, shows as its tooltip, tells a screen reader and copies the whole text. Screenshots
+// of long results are saved for a person to look at.
 #include <QAccessible>
 #include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
 
+#include "number_elision.h"
 #include "painted_pixels.h"
 #include "result_box.h"
 #include "window_fixture.h"
@@ -74,12 +76,16 @@ TEST_F(LongResults, EveryBoxDrawsItsWholeTextOrAShorteningThatKeepsWhatMatters) 
         EXPECT_LE(metrics.horizontalAdvance(text), area.width());
       } else {
         EXPECT_TRUE(drawing.text.contains(QChar(0x2026))) << drawing.text.toStdString();
-        const qsizetype firstDigit = text.indexOf(QRegularExpression("[0-9]"));
-        EXPECT_TRUE(drawing.text.startsWith(text.left(firstDigit + 1)));
-        EXPECT_EQ(drawing.text.contains(separator), text.contains(separator));
-        const qsizetype exponent = text.indexOf('E');
+        // A number written without an exponent is shortened in its exponent form.
+        const std::optional<std::string> exponentForm =
+            InExponentForm(text.toStdString(), Form().Format().decimalSeparator);
+        const QString form = exponentForm ? QString::fromStdString(*exponentForm) : text;
+        const qsizetype firstDigit = form.indexOf(QRegularExpression("[0-9]"));
+        EXPECT_TRUE(drawing.text.startsWith(form.left(firstDigit + 1)));
+        EXPECT_EQ(drawing.text.contains(separator), form.contains(separator));
+        const qsizetype exponent = form.indexOf('E');
         if (exponent >= 0) {
-          EXPECT_TRUE(drawing.text.endsWith(text.mid(exponent)));
+          EXPECT_TRUE(drawing.text.endsWith(form.mid(exponent)));
         }
         EXPECT_LE(metrics.horizontalAdvance(drawing.text), area.width());
       }
