@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include "failure.h"
 
@@ -206,6 +207,174 @@ std::optional<double> ReadInputNumber(std::string_view text, const NumberFormat&
   FieldReading reading = ReadValueField(text, format);
   if (reading.kind != FieldReading::Kind::Number) return std::nullopt;
   return reading.value;
+}
+
+namespace {
+
+// What the lists' own texts do not say: the other letters printed on parts for a prefix, and how
+// a base unit is marked where it stands for the decimal point ("R47", "4R7") or written as a
+// symbol.
+constexpr std::pair<std::string_view, std::string_view> kPrefixAliases[] = {
+    {"k", "K"}, {"u", "\u00b5"}, {"u", "\u03bc"}};
+struct BaseUnitMarks {
+  std::string_view name;
+  std::string_view pointLetters[2];
+  std::string_view symbols[2];
+};
+constexpr BaseUnitMarks kBaseUnitMarks[] = {{"Ohm", {"R", "r"}, {"\u03a9", "\u2126"}}};
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return Lower(x) == Lower(y); });
+}
+std::string_view TrimmedRight(std::string_view text) {
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+// A sign and digits only, after blanks: what may stand before a letter that marks the point.
+bool IsSignAndDigits(std::string_view text, bool& hasDigits) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  hasDigits = i < text.size();
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(), IsDigit);
+}
+
+}  // namespace
+
+UnitSpelling::UnitSpelling(const std::vector<std::string>& entries) {
+  // The base unit is the entry that every entry ends with.
+  const auto base = std::find_if(entries.begin(), entries.end(), [&](const std::string& unit) {
+    return std::all_of(entries.begin(), entries.end(),
+                       [&](const std::string& entry) { return entry.ends_with(unit); });
+  });
+  if (base == entries.end()) return;
+  const auto baseEntry = static_cast<int>(base - entries.begin());
+  std::vector<std::string> names{*base};
+  const BaseUnitMarks* marks = nullptr;
+  for (const BaseUnitMarks& known : kBaseUnitMarks)
+    if (known.name == *base) marks = &known;
+  if (marks)
+    for (std::string_view symbol : marks->symbols) names.emplace_back(symbol);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const auto entry = static_cast<int>(i);
+    if (entry == baseEntry) {
+      letters_.push_back(marks ? std::string(marks->pointLetters[0]) : *base);
+      continue;
+    }
+    const std::string prefix = entries[i].substr(0, entries[i].size() - base->size());
+    letters_.push_back(prefix);
+    const Spelled spelled{.entry = entry, .standsForPoint = true, .rest = names};
+    spellings_.emplace_back(prefix, spelled);
+    for (auto [letter, alias] : kPrefixAliases)
+      if (letter == prefix) spellings_.emplace_back(std::string(alias), spelled);
+  }
+  for (const std::string& name : names) spellings_.emplace_back(name, Spelled{.entry = baseEntry});
+  if (marks)
+    for (std::string_view letter : marks->pointLetters)
+      spellings_.emplace_back(std::string(letter),
+                              Spelled{.entry = baseEntry, .standsForPoint = true, .leads = true});
+}
+
+std::vector<std::string> UnitRestAfter(std::string_view typed,
+                                       const std::vector<std::string>& names) {
+  std::vector<std::string> rest;
+  for (const std::string& name : names)
+    if (typed.size() <= name.size() && SameIgnoringCase(typed, name.substr(0, typed.size())))
+      rest.push_back(name.substr(typed.size()));
+  return rest;
+}
+
+std::vector<std::string> UnitSpelling::Letters() const {
+  return letters_;
+}
+
+std::optional<UnitSpelling::Spelled> UnitSpelling::At(std::string_view text) const {
+  const std::string_view typed = TrimmedRight(text);
+  std::optional<Spelled> found;
+  for (const auto& [spelling, spelled] : spellings_) {
+    // A base unit's name may be written in any case, and only begun at the end of the text.
+    const bool isName = !spelled.standsForPoint;
+    const std::string_view start = text.substr(0, spelling.size());
+    std::optional<Spelled> match;
+    if (start == spelling || (isName && SameIgnoringCase(start, spelling))) {
+      match = spelled;
+      match->length = spelling.size();
+    } else if (isName && !typed.empty() && typed.size() < spelling.size() &&
+               SameIgnoringCase(typed, std::string_view(spelling).substr(0, typed.size()))) {
+      match = spelled;
+      match->length = typed.size();
+      match->rest = {spelling.substr(typed.size())};
+    }
+    if (match && (!found || match->length > found->length)) found = std::move(match);
+  }
+  return found;
+}
+
+namespace {
+
+// A number followed by its unit: "4.7 kOhm", "12mA", "47k".
+std::optional<TypedValue> NumberAndUnit(std::string_view head, std::string_view tail,
+                                        const UnitSpelling::Spelled& unit,
+                                        const NumberFormat& format) {
+  const std::string_view number = TrimmedRight(head);
+  if (ReadValueField(number, format).kind != FieldReading::Kind::Number) return std::nullopt;
+  std::vector<std::string> rest = unit.rest;
+  if (!TrimmedRight(tail).empty()) {
+    rest = UnitRestAfter(TrimmedRight(tail), unit.rest);
+    if (rest.empty()) return std::nullopt;
+  }
+  bool hasDigits = false;
+  return TypedValue{
+      .number = std::string(number),
+      .unit = unit.entry,
+      .caret = number.size(),
+      .pointMayFollow = unit.standsForPoint && tail.empty() && IsSignAndDigits(number, hasDigits),
+      .rest = std::move(rest)};
+}
+
+// A letter where the decimal point is ("4k7", "2M2", "R47"), or one that begins a number ("R").
+std::optional<TypedValue> LetterForPoint(std::string_view head, std::string_view tail,
+                                         const UnitSpelling::Spelled& unit,
+                                         const NumberFormat& format) {
+  bool hasDigits = false;
+  if (!unit.standsForPoint || !IsSignAndDigits(head, hasDigits) || (!hasDigits && !unit.leads))
+    return std::nullopt;
+  const std::string whole = std::string(head) + (hasDigits ? "" : "0");
+  if (tail.empty())
+    return TypedValue{
+        .number = whole, .unit = unit.entry, .caret = whole.size(), .pointMayFollow = true};
+  std::size_t digits = 0;
+  while (digits < tail.size() && IsDigit(tail[digits])) ++digits;
+  const std::string_view after = TrimmedRight(tail.substr(digits));
+  std::vector<std::string> rest = after.empty() ? unit.rest : UnitRestAfter(after, unit.rest);
+  if (digits == 0 || (rest.empty() && !after.empty())) return std::nullopt;
+  std::string number = whole + format.decimalSeparator + std::string(tail.substr(0, digits));
+  if (ReadValueField(number, format).kind != FieldReading::Kind::Number) return std::nullopt;
+  return TypedValue{.number = std::move(number),
+                    .unit = unit.entry,
+                    .caret = whole.size() + format.decimalSeparator.size(),
+                    .rest = std::move(rest)};
+}
+
+}  // namespace
+
+std::optional<TypedValue> ReadTypedValue(std::string_view text, const UnitSpelling& units,
+                                         const NumberFormat& format) {
+  if (ReadValueField(text, format).kind != FieldReading::Kind::NotANumber)
+    return TypedValue{.number = std::string(text), .caret = text.size()};
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const std::optional<UnitSpelling::Spelled> unit = units.At(text.substr(at));
+    if (!unit) continue;
+    const std::string_view head = text.substr(0, at);
+    const std::string_view tail = text.substr(at + unit->length);
+    if (auto typed = NumberAndUnit(head, tail, *unit, format)) return typed;
+    return LetterForPoint(head, tail, *unit, format);
+  }
+  return std::nullopt;
 }
 
 std::string DoubleToText(double x, const NumberFormat& format) {

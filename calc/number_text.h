@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentavo {
 
@@ -46,5 +47,50 @@ struct FieldReading {
   double value = 0;
 };
 FieldReading ReadValueField(std::string_view text, const NumberFormat& format);
+
+// How the entries of a value field's unit list are written after a number, learned from the list
+// itself ("Ohm", "kOhm", "MOhm"): each prefix as a multiplier letter ("k", "M"; "u", "m"), with the
+// letters printed for it on parts ("K" for "k", "µ" for "u"); the base unit by its name ("Ohm",
+// "Ω", "A", in any case) and, for ohms, by the letter "R" that marks the decimal point in "R47".
+class UnitSpelling {
+ public:
+  explicit UnitSpelling(const std::vector<std::string>& entries);
+
+  struct Spelled {
+    int entry = 0;
+    std::size_t length = 0;           // bytes of the text it takes
+    bool standsForPoint = false;      // may stand where the decimal point is: "4k7", "R47"
+    bool leads = false;               // may stand before any digit: "R47"
+    std::vector<std::string> rest{};  // unit names that may follow it: "Ohm" after "k"
+  };
+  // The longest spelling the text begins with.
+  std::optional<Spelled> At(std::string_view text) const;
+  // The letters that pick an entry, one for each entry in the list's order: "R", "k", "M".
+  std::vector<std::string> Letters() const;
+
+ private:
+  std::vector<std::pair<std::string, Spelled>> spellings_;
+  std::vector<std::string> letters_;
+};
+
+// A value field's text as the user wrote it: a number of the field's syntax or the beginning of
+// one, perhaps followed by a unit ("4.7 kOhm", "12mA"), or with a multiplier letter where the
+// decimal point is ("4k7", "R47").
+struct TypedValue {
+  std::string number;         // what the field keeps: the number, the unit taken out of it
+  std::optional<int> unit{};  // the entry of the unit list the text names
+  std::size_t caret = 0;      // bytes of `number` before where the letter stood
+  // The letter ended the number: a decimal separator may follow it, so that typing on gives the
+  // digits after the point ("4k" then "7").
+  bool pointMayFollow = false;
+  std::vector<std::string> rest{};  // what may still follow of the unit's name ("hm" after "4kO")
+};
+// Empty when the text is none of these.
+std::optional<TypedValue> ReadTypedValue(std::string_view text, const UnitSpelling& units,
+                                         const NumberFormat& format);
+// What remains to be typed of the unit names once `typed` is written of them ("hm" of "Ohm" after
+// "O", in any case); empty when `typed` begins none of them.
+std::vector<std::string> UnitRestAfter(std::string_view typed,
+                                       const std::vector<std::string>& names);
 
 }  // namespace zentavo

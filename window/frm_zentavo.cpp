@@ -39,6 +39,7 @@ class NestingLevel {
 
 frmZentavo::frmZentavo(Platform platform) : platform_(std::move(platform)) {
   BuildDesign();
+  BuildValueFields();
   NameForScreenReaders();
   ConnectHandlers();
   RunUserAction([this] { Form_Load(); });
@@ -55,8 +56,7 @@ void frmZentavo::ConnectHandlers() {
   cmdClear.Click = [this] { cmdClear_Click(); };
 }
 
-template <typename Action>
-void frmZentavo::RunUserAction(Action action) {
+void frmZentavo::RunUserAction(const std::function<void()>& action) {
   std::optional<FailureKind> failed;
   {
     const NestingLevel level(actionDepth_);
@@ -76,18 +76,15 @@ void frmZentavo::RunUserAction(Action action) {
   if (failed && platform_.showFailure) platform_.showFailure(FailureMessage(*failed));
 }
 
-void frmZentavo::UserEditsText(TextBox& box, std::string newText) {
-  if (box.ReadOnly()) return;
-  RunUserAction([&] { box.SetText(std::move(newText)); });
-}
-
 void frmZentavo::UserPicks(ComboBox& box, int entry) {
   if (entry < 0 || entry >= box.ListCount()) return;
-  RunUserAction([&] { box.SetText(box.List(entry)); });
+  ForgetLetters();
+  RunUndoableAction([&] { box.SetText(box.List(entry)); });
 }
 
 void frmZentavo::UserClicks(CommandButton& button) {
-  RunUserAction([&] {
+  ForgetLetters();
+  RunUndoableAction([&] {
     if (button.Click) button.Click();
   });
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct Platform {
   NumberFormat format;
   std::function<void(const std::string& message)> showFailure;
   std::function<void()> endProgram;
+  // A user's edit of a box was refused: the platform beeps and shows the hint at the box.
+  std::function<void(const TextBox& box, const std::string& hint)> refuseEdit{};
 };
 
 // Design colours and fonts, for the on-screen binding and the tests.
@@ -41,9 +44,27 @@ class frmZentavo : public CircuitControls {
   frmZentavo(const frmZentavo&) = delete;
   frmZentavo& operator=(const frmZentavo&) = delete;
 
+  // What became of a user's edit of a box.
+  struct EditOutcome {
+    bool refused = false;  // the box keeps its text, and the platform was told why
+    // Where the caret goes, in characters from the start, when the edit took a unit letter out.
+    std::optional<std::size_t> caret{};
+  };
+
   // The user's actions. Each one is a whole event: a failure inside it is reported through the
   // platform and clears the results; every input stays as the user left it.
-  void UserEditsText(TextBox& box, std::string newText);  // typing, pasting or deleting
+  // Typing, pasting, dropping or deleting: a value box takes a number or the beginning of one,
+  // with a unit written after it ("4.7k", "12 mA") or a multiplier letter for its decimal point
+  // ("4k7"), which picks that entry of its unit list; it refuses any other text but the empty one.
+  EditOutcome UserEditsText(TextBox& box, std::string newText);
+  // Ctrl+Z and its redo in a value box: its text and unit as before the last action that changed
+  // either, and back again.
+  void UserUndoes(TextBox& box);
+  void UserRedoes(TextBox& box);
+  bool CanUndo(const TextBox& box) const;
+  bool CanRedo(const TextBox& box) const;
+  // The focus leaves a box: a decimal separator that a unit letter left at its end goes.
+  void UserLeaves(TextBox& box);
   void UserPicks(ComboBox& box, int entry);
   void UserClicks(CommandButton& button);
   // Returns whether the key goes on to the control that has the focus.
@@ -61,6 +82,8 @@ class frmZentavo : public CircuitControls {
   std::vector<Control*> TabOrder();
 
   const NumberFormat& Format() const { return platform_.format; }
+  // The unit list beside a value box; null for any other box.
+  ComboBox* UnitListOf(const TextBox& box);
 
   Window frm{"frmZentavo"};
   Frame fraParalel{"fraParalel"};
@@ -92,11 +115,36 @@ class frmZentavo : public CircuitControls {
   void ArrangeForCount();
   void CorrectValueField(TextBox& field);
   void Recalculate() { calculator_.Recalculate(); }
-  template <typename Action>
-  void RunUserAction(Action action);
+  void RunUserAction(const std::function<void()>& action);
+
+  // A value box with its unit list, how its units are written, and its edits.
+  struct ValueField {
+    TextBox* box;
+    ComboBox* units;
+    UnitSpelling spelling;
+    std::vector<std::string> unitRest{};  // what may still be typed of the unit picked by a letter
+    bool pointFromLetter = false;         // the text ends with a separator that a letter put there
+    struct State {
+      std::string text, unit;
+      bool operator==(const State&) const = default;
+    };
+    std::vector<State> undo{}, redo{};
+    State Now() const { return {box->Text(), units->Text()}; }
+  };
+  void BuildValueFields();
+  ValueField* FieldOf(const TextBox& box);
+  const ValueField* FieldOf(const TextBox& box) const;
+  EditOutcome EditValueField(ValueField& field, std::string newText);
+  EditOutcome Refuse(const ValueField& field, const std::string& hint);
+  // What a unit letter left for the next edit is forgotten once the user does anything else.
+  void ForgetLetters();
+  // Runs a user action that may change values, so that Ctrl+Z can bring them back.
+  void RunUndoableAction(const std::function<void()>& action);
+  void Restore(ValueField& field, const ValueField::State& state);
 
   Platform platform_;
   std::vector<Control*> controls_;
+  std::vector<ValueField> valueFields_;
   int actionDepth_ = 0;
   Calculator calculator_{*this, platform_.format};
 };

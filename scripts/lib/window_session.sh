@@ -5,6 +5,9 @@
 # The virtual display the program's window is checked on.
 screen_width=1280
 screen_height=1024
+# The window's fixed size at 100 %, with two resistors.
+window_width=689
+window_height=218
 xvfb=(xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24 -noreset")
 
 # Runs the calling script again on a virtual display unless it runs on one already, with

@@ -247,5 +247,81 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"..", kDot, Kind::NotANumber, 0}, FieldRow{"1e999", kDot, Kind::NotANumber, 0},
         FieldRow{"1e400e", kDot, Kind::NotANumber, 0}));
 
+// The unit lists of the window's value fields.
+const UnitSpelling kResistorUnits({"Ohm", "kOhm", "MOhm"});
+const UnitSpelling kCurrentUnits({"uA", "mA", "A"});
+
+struct TypedRow {
+  const char* text;
+  const UnitSpelling* units;
+  NumberFormat format;
+  const char* number;  // null: refused
+  std::optional<int> unit = std::nullopt;
+  bool pointMayFollow = false;
+  std::size_t caret = 0;  // bytes before the caret; 0: at the end of the number
+};
+void PrintTo(const TypedRow& row, std::ostream* out) {
+  *out << '"' << row.text << "\" in " << row.format.decimalSeparator;
+}
+
+class ReadTypedValueTest : public testing::TestWithParam<TypedRow> {};
+
+TEST_P(ReadTypedValueTest, KeepsTheNumberAndNamesItsUnit) {
+  const TypedRow& row = GetParam();
+  const std::optional<TypedValue> typed = ReadTypedValue(row.text, *row.units, row.format);
+  if (row.number == nullptr) {
+    EXPECT_FALSE(typed.has_value()) << typed->number;
+    return;
+  }
+  ASSERT_TRUE(typed.has_value());
+  EXPECT_EQ(typed->number, row.number);
+  EXPECT_EQ(typed->unit, row.unit);
+  EXPECT_EQ(typed->pointMayFollow, row.pointMayFollow);
+  EXPECT_EQ(typed->caret, row.caret == 0 ? typed->number.size() : row.caret);
+}
+
+const UnitSpelling* const R = &kResistorUnits;
+const UnitSpelling* const I = &kCurrentUnits;
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ReadTypedValueTest,
+    testing::Values(
+        // Numbers and their beginnings are kept as typed.
+        TypedRow{"4.7", R, kDot, "4.7"}, TypedRow{"1e", R, kDot, "1e"},
+        TypedRow{" 5 ", I, kDot, " 5 "}, TypedRow{"1e-5", I, kDot, "1e-5"},
+        // A number and its unit.
+        TypedRow{"4.7k", R, kDot, "4.7", 1}, TypedRow{"47k", R, kDot, "47", 1, true},
+        TypedRow{"100K", R, kDot, "100", 1, true}, TypedRow{"4.7 kOhm", R, kDot, "4.7", 1},
+        TypedRow{"4,7k\u03a9", R, kComma, "4,7", 1}, TypedRow{"4,7 k\u2126 ", R, kComma, "4,7", 1},
+        TypedRow{"4.7 KOHM", R, kDot, "4.7", 1}, TypedRow{"2.2M", R, kDot, "2.2", 2},
+        TypedRow{"470 Ohm", R, kDot, "470", 0}, TypedRow{"470\u03a9", R, kDot, "470", 0},
+        TypedRow{"470 O", R, kDot, "470", 0}, TypedRow{"47R", R, kDot, "47", 0, true},
+        TypedRow{"1e3k", R, kDot, "1e3", 1}, TypedRow{"-5k", R, kDot, "-5", 1, true},
+        TypedRow{"12mA", I, kDot, "12", 1}, TypedRow{"12 m", I, kDot, "12", 1, true},
+        TypedRow{"500uA", I, kDot, "500", 0}, TypedRow{"500\u00b5A", I, kDot, "500", 0},
+        TypedRow{"500\u03bc", I, kDot, "500", 0, true}, TypedRow{"2 a", I, kDot, "2", 2},
+        TypedRow{"1,5 A", I, kComma, "1,5", 2},
+        // The letter where the decimal point is, in the locale's separator.
+        TypedRow{"4k7", R, kDot, "4.7", 1, false, 2},
+        TypedRow{"4k7", R, kComma, "4,7", 1, false, 2},
+        TypedRow{"2M2", R, kDot, "2.2", 2, false, 2}, TypedRow{"R47", R, kDot, "0.47", 0, false, 2},
+        TypedRow{"4R7", R, kDot, "4.7", 0, false, 2}, TypedRow{"1m5", I, kDot, "1.5", 1, false, 2},
+        TypedRow{"4k7", R, kFrench, "4,7", 1, false, 2}, TypedRow{"R", R, kDot, "0", 0, true},
+        TypedRow{"-R47", R, kDot, "-0.47", 0, false, 3},
+        // Refused: letters of no entry, a letter with no number, anything else.
+        TypedRow{"k", R, kDot, nullptr}, TypedRow{"-k", R, kDot, nullptr},
+        TypedRow{"k47", R, kDot, nullptr}, TypedRow{"4m", R, kDot, nullptr},
+        TypedRow{"4G", R, kDot, nullptr}, TypedRow{"4k", I, kDot, nullptr},
+        TypedRow{"12MA", I, kDot, nullptr}, TypedRow{"A5", I, kDot, nullptr},
+        TypedRow{"1,5", R, kDot, nullptr}, TypedRow{"4,7 kOhm", R, kDot, nullptr},
+        TypedRow{"abc", I, kDot, nullptr}, TypedRow{"abc", R, kDot, nullptr},
+        TypedRow{"4.7kk", R, kDot, nullptr}, TypedRow{"4.7k7", R, kDot, nullptr},
+        TypedRow{"4k7k", R, kDot, nullptr}, TypedRow{"1ek", R, kDot, nullptr},
+        TypedRow{".k", R, kDot, nullptr}, TypedRow{"4 k7", R, kDot, nullptr},
+        TypedRow{"4.7 k Ohm", R, kDot, nullptr}, TypedRow{"4.7kOhms", R, kDot, nullptr},
+        TypedRow{"4\u043a7", R, kDot, nullptr}, TypedRow{"4\uff4b", R, kDot, nullptr},
+        TypedRow{"4.7k\u200f", R, kDot, nullptr}, TypedRow{"4k\u03017", R, kDot, nullptr},
+        TypedRow{"4.7\x01k", R, kDot, nullptr}, TypedRow{"mA", I, kDot, nullptr},
+        TypedRow{"1e999k", R, kDot, nullptr}, TypedRow{"9e999k9", R, kDot, nullptr}));
+
 }  // namespace
 }  // namespace zentavo

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks the documentation a user and a packager
-# read: both manual pages format without warnings, show this version and describe every option
-# that `zentavo --help` lists; the copyright is machine-readable and the changelog's newest entry
-# is this version.
+# read: both manual pages format without warnings, show this version and describe every option,
+# its own and Qt's, that `zentavo --help` lists; the copyright is machine-readable and the
+# changelog's newest entry is this version.
 # Usage: validate_manual.sh CMAKE BUILD_DIR VERSION
 set -euo pipefail
 cmake=$1
@@ -14,7 +14,7 @@ export LC_ALL=C.UTF-8 MANWIDTH=80
 
 # With no display at all: the program answers before Qt looks for one.
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/zentavo" --help) || fail "--help failed"
-options=$(sed -n '/^Opțiuni:/,/^$/p' <<<"$help" | grep -oE -- '(^|[ ,])--?[a-z]+' |
+options=$(sed -n '/^Opțiuni/,/^$/p' <<<"$help" | grep -oE -- '(^|[ ,])--?[a-z]+' |
   tr -d ' ,' | sort -u)
 [ -n "$options" ] || fail "--help lists no options"
 

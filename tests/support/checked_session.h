@@ -3,6 +3,7 @@
 // it pseudo-random bytes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,28 @@ class CheckedSession {
 
  private:
   bool RaisesNoEvent(const UserAction& action);
-  void CheckEdit(const UserAction& action, const std::string& before);
+  // What an edit of a value field should leave, as the field's text and unit; empty when the
+  // edit is refused.
+  struct Expected {
+    std::string text, unit;
+    bool unitWritten = false;      // a unit was written after the number, or more of its name
+    bool letterAddsPoint = false;  // a separator follows the number where the letter ended it
+    std::vector<std::string> nameRest{};
+  };
+  std::optional<Expected> ExpectedEdit(const UserAction& action);
+  void CheckEdit(const UserAction& action, const std::string& before,
+                 const std::optional<Expected>& expected, const frmZentavo::EditOutcome& outcome);
+  void CheckLeave(const UserAction& action, const std::string& before);
   void CheckPick(const UserAction& action, const std::string& before);
   void CheckClear(const UserAction& action, const std::string& countBefore, bool failed);
 
   std::vector<std::string> messages_;
+  std::vector<std::string> refusals_;
+  // The box whose unit a letter picked last, what may still be typed of the unit's name, and
+  // whether the letter left a decimal separator at its end.
+  const TextBox* letterBox_ = nullptr;
+  std::vector<std::string> nameRest_;
+  bool pointFromLetter_ = false;
   bool ended_ = false;
   int failedActions_ = 0;
   int computingActions_ = 0;

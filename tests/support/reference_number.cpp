@@ -1,10 +1,14 @@
 #include "reference_number.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <map>
+#include <regex>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "fuzz_check.h"
 
@@ -120,6 +124,111 @@ std::optional<double> FieldValue(std::string_view text, std::string_view decimal
   if (number.reading != Reading::Number && number.reading != Reading::Beginning)
     return std::nullopt;
   return number.value;
+}
+
+namespace {
+
+// Each list's units as patterns: the prefix letters of its entries, its base unit's name (any of
+// its beginnings, in any case) and the letter that marks the point for the base unit.
+struct UnitPatterns {
+  std::array<const char*, 3> prefixes;  // of entries 0 to 2; null for the base unit
+  int baseEntry;
+  const char* name;
+  std::vector<std::string> names;  // the whole names, to tell what remains of one begun
+  const char* pointLetter;         // null where the base unit has none
+};
+const UnitPatterns kResistorPatterns{{nullptr, "k|K", "M"},
+                                     0,
+                                     "[Oo](?:[Hh][Mm]?)?|\u03a9|\u2126",
+                                     {"ohm", "\u03a9", "\u2126"},
+                                     "R|r"};
+const UnitPatterns kCurrentPatterns{{"u|\u00b5|\u03bc", "m", nullptr}, 2, "[Aa]", {"a"}, nullptr};
+
+std::string LowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// What remains of each name that `typed` begins.
+std::vector<std::string> Remaining(const std::vector<std::string>& names,
+                                   const std::string& typed) {
+  std::vector<std::string> rest;
+  for (const std::string& name : names)
+    if (name.starts_with(LowerCase(typed))) rest.push_back(name.substr(typed.size()));
+  return rest;
+}
+
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  for (char c : text) {
+    if (std::string_view(".,+*?()[]{}|^$\\").find(c) != std::string_view::npos) escaped += '\\';
+    escaped += c;
+  }
+  return escaped;
+}
+
+// Each pattern is compiled once: the random tests read hundreds of thousands of texts.
+bool Matches(const std::string& text, const std::string& pattern, std::smatch& match) {
+  static std::map<std::string, std::regex> compiled;
+  auto found = compiled.find(pattern);
+  if (found == compiled.end()) found = compiled.emplace(pattern, std::regex(pattern)).first;
+  return std::regex_match(text, match, found->second);
+}
+
+}  // namespace
+
+std::optional<ReferenceTyped> ReadWithUnit(std::string_view text, std::string_view decimalSeparator,
+                                           UnitList list) {
+  const UnitPatterns& units = list == UnitList::Resistor ? kResistorPatterns : kCurrentPatterns;
+  const std::string blanks = "[ \t]*";
+  const std::string sign = "[ \t]*[+-]?";
+  const std::string point = "(?:\\.|" + Escaped(decimalSeparator) + ")";
+  const std::string number =
+      "(" + sign + "(?:[0-9]+(?:" + point + "[0-9]*)?|" + point + "[0-9]+)(?:[eE][+-]?[0-9]+)?)";
+  const std::string name = "(?:" + std::string(units.name) + ")";
+  const std::string whole(text);
+  std::smatch m;
+  for (int entry = 0; entry < 3; ++entry) {
+    const bool base = entry == units.baseEntry;
+    const char* letter = base ? units.pointLetter : units.prefixes[static_cast<std::size_t>(entry)];
+    // A number, then its unit: (letter)(name)(blanks), with a name only where one may follow.
+    struct Form {
+      std::string unit;
+      bool nameFollows;
+    };
+    std::vector<Form> forms;
+    if (!base) forms.push_back({"(" + std::string(letter) + ")(" + name + "?)", true});
+    if (base) forms.push_back({"()(" + name + ")", true});
+    if (base && letter) forms.push_back({"(" + std::string(letter) + ")()", false});
+    for (const Form& form : forms) {
+      if (!Matches(whole, number + blanks + form.unit + "(" + blanks + ")", m)) continue;
+      const std::string kept = m[1].str();
+      if (ReadInputSyntax(kept, decimalSeparator).reading != Reading::Number) return std::nullopt;
+      const bool letterAlone = m[2].length() > 0 && m[3].length() == 0 && m[4].length() == 0;
+      const std::string typedName = m[3].str();
+      std::smatch unused;
+      return ReferenceTyped{
+          kept, entry, letterAlone && Matches(kept, sign + "[0-9]+", unused),
+          form.nameFollows ? Remaining(units.names, typedName) : std::vector<std::string>{}};
+    }
+    if (!letter) continue;
+    // The letter where the decimal point is; the base unit's may stand before any digit.
+    if (Matches(whole,
+                "(" + sign + ")([0-9]*)(?:" + letter + ")([0-9]+)(" + (base ? "" : name + "?") +
+                    ")" + blanks,
+                m)) {
+      if (m[2].length() == 0 && !base) return std::nullopt;
+      const std::string kept = m[1].str() + (m[2].length() == 0 ? "0" : m[2].str()) +
+                               std::string(decimalSeparator) + m[3].str();
+      if (ReadInputSyntax(kept, decimalSeparator).reading != Reading::Number) return std::nullopt;
+      return ReferenceTyped{kept, entry, false,
+                            base ? std::vector<std::string>{} : Remaining(units.names, m[4].str())};
+    }
+    if (base && Matches(whole, "(" + sign + ")(?:" + letter + ")", m))
+      return ReferenceTyped{m[1].str() + "0", entry, true, {}};
+  }
+  return std::nullopt;
 }
 
 }  // namespace zentavo::fuzz

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zentavo::fuzz {
 
@@ -28,5 +30,20 @@ std::optional<double> InputValue(std::string_view text, std::string_view decimal
 
 // The value a value field counts with: that of a number or of a beginning of one.
 std::optional<double> FieldValue(std::string_view text, std::string_view decimalSeparator);
+
+// A value written with its unit, as on parts and schematics, in a resistor field ("4.7 kOhm",
+// "4k7", "R47") or the current's ("12mA", "1m5"): the number the field keeps, with the decimal
+// separator standing where a letter did, and the index of the unit in the field's list.
+struct ReferenceTyped {
+  std::string number;
+  int unit = 0;
+  bool letterEnds = false;  // the text ends with a letter that may stand for the decimal point
+  // What may still be typed of the unit's name after the text ("hm" after "4kO"); empty when
+  // nothing may follow.
+  std::vector<std::string> nameRest;
+};
+enum class UnitList { Resistor, Current };
+std::optional<ReferenceTyped> ReadWithUnit(std::string_view text, std::string_view decimalSeparator,
+                                           UnitList list);
 
 }  // namespace zentavo::fuzz

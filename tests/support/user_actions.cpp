@@ -13,17 +13,18 @@ namespace {
 
 // The first byte of an action, modulo 32, picks its kind: below kTypes it types, below kDeletes it
 // deletes, and so on; the rest presses a key. A user mostly types, then picks, pastes and replaces
-// (a number more often than other text), deletes, and now and then clears or presses another key.
+// (a number more often than other text), deletes, and now and then clears, leaves a box or
+// presses another key.
 constexpr std::uint8_t kTypes = 7, kDeletes = 10, kPastes = 14, kReplaces = 23, kPicks = 29,
-                       kClears = 30, kKinds = 32;
+                       kClears = 30, kLeaves = 31, kKinds = 32;
 
 // Three bytes in four type what numbers are made of, digits most of all; the others type a
 // printable ASCII character or one of a few others that a number field must survive.
 std::string CharacterFor(std::uint8_t byte) {
-  static constexpr std::array<std::string_view, 32> kNumberParts = {
-      "0", "1",  "2",      "3",      "4",      "5", "6", "7", "8", "9", "0",
-      "1", "2",  "5",      "7",      "9",      ".", ",", "-", "+", "e", "E",
-      " ", "\t", "\u00a0", "\u202f", "\u2212", ".", ",", "-", "e", "0"};
+  static constexpr std::array<std::string_view, 40> kNumberParts = {
+      "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",  "0",      "1",      "2",      "5",
+      "7", "9", ".", ",", "-", "+", "e", "E", " ", "\t", "\u00a0", "\u202f", "\u2212", ".",
+      ",", "-", "e", "0", "k", "M", "R", "m", "u", "A",  "O",      "\u03a9"};
   static constexpr std::array<std::string_view, 8> kOthers = {
       "ă", "ș", "€", "µ", "\u0663", "\uff11", "\U0001F600", "\n"};
   if (byte < 0xC0) return std::string(kNumberParts[byte % kNumberParts.size()]);
@@ -59,6 +60,17 @@ std::vector<std::string> WrittenNumber(ByteReader& in, const std::string& separa
     if (exponent & 0x02) text.push_back(exponent & 0x04 ? "-" : "+");
     for (char digit : std::to_string(kExponents[(exponent >> 3) % kExponents.size()]))
       text.push_back(std::string(1, digit));
+  }
+  // Now and then with its unit, as printed on parts: "4.7k", "12 mA", "2M2", "1kOhm".
+  static constexpr std::array<std::string_view, 8> kUnits = {"k",    "M", " mA", "u",
+                                                             "kOhm", "R", "A",   "\u00b5A"};
+  const std::uint8_t unit = in.Next();
+  if (unit % 4 == 0) {
+    const auto letter = std::string(kUnits[unit / 4 % kUnits.size()]);
+    if (unit & 0x80 && letter.size() == 1 && text.size() > 1)
+      text.insert(text.begin() + 1 + unit / 32 % (text.size() - 1), letter);
+    else
+      text.push_back(letter);
   }
   return text;
 }
@@ -135,6 +147,12 @@ UserAction DecodeAction(ByteReader& in, frmZentavo& form) {
   if (how < kClears) {
     action.kind = UserAction::Kind::ClickClear;
     action.description = "the user clicks cmdClear";
+    return action;
+  }
+  if (how < kLeaves) {
+    action.kind = UserAction::Kind::Leave;
+    action.box = &PickBox(in, form);
+    action.description = "the user leaves " + action.box->QualifiedName();
     return action;
   }
   action.kind = UserAction::Kind::PressKey;

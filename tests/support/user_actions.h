@@ -1,5 +1,6 @@
 // Turns fuzz bytes into the actions a user can take on the calculator's window: typing, pasting
-// or deleting in any text box, picking any list entry, clicking the clear button, pressing a key.
+// or deleting in any text box, picking any list entry, clicking the clear button, leaving a box,
+// pressing a key.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +12,9 @@
 namespace zentavo::fuzz {
 
 struct UserAction {
-  enum class Kind { Edit, Pick, ClickClear, PressKey };
+  enum class Kind { Edit, Pick, ClickClear, Leave, PressKey };
   Kind kind = Kind::PressKey;
-  TextBox* box = nullptr;  // Edit: the box and its whole text after the edit
+  TextBox* box = nullptr;  // Edit: the box and its whole text after the edit; Leave: the box
   std::string newText;
   ComboBox* list = nullptr;  // Pick: the list and the entry's index, which may lie outside it
   int entry = 0;

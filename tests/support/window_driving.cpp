@@ -22,10 +22,23 @@ QComboBox* ComboFor(const ZentavoWindow& window, const ComboBox& box) {
   return qobject_cast<QComboBox*>(window.WidgetFor(box));
 }
 
+void TypeKeys(QWidget& widget, const QString& keys) {
+  for (QChar key : keys) {
+    if (key == '\b') {
+      QTest::keyClick(&widget, Qt::Key_Backspace);
+    } else if (key.unicode() < 0x80) {
+      QTest::keyClicks(&widget, QString(key));
+    } else {
+      // A key of another layout: QTest knows no key code for it, only its text.
+      QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(key), Qt::NoModifier);
+    }
+  }
+}
+
 void TypeOver(QLineEdit& edit, const QString& keys) {
   edit.setFocus();
   edit.selectAll();
-  QTest::keyClicks(&edit, keys);
+  TypeKeys(edit, keys);
 }
 
 void PasteOver(QLineEdit& edit, const QString& text) {

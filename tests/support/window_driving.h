@@ -18,6 +18,9 @@ Platform SilentPlatform();
 QLineEdit* EditFor(const ZentavoWindow& window, const TextBox& box);
 QComboBox* ComboFor(const ZentavoWindow& window, const ComboBox& box);
 
+// Types key by key, "\b" as Backspace, a character of no ASCII key by its text alone.
+void TypeKeys(QWidget& widget, const QString& keys);
+
 // Replaces the whole text of a box by typing, key by key.
 void TypeOver(QLineEdit& edit, const QString& keys);
 

@@ -72,6 +72,11 @@ TEST(Failure, ABigResistanceOverflowsOnlyWhereTheArithmeticDoes) {
   f.Pick(f->cboRp(0), "Ohm");
   EXPECT_EQ(f.messages.size(), 1u);
   EXPECT_EQ(f->txtRpt.Text(), "5E+298");
+  // A unit written with the number is the same pick: the edit keeps both, and reports once.
+  f.Type(f->txtRp(0), "1e305M");
+  EXPECT_EQ(f.messages.size(), 2u);
+  EXPECT_EQ(f->txtRp(0).Text() + " " + f->cboRp(0).Text(), "1e305 MOhm");
+  EXPECT_EQ(f->txtRpt.Text(), "0") << "the results are cleared";
 }
 
 TEST(Failure, AnotherExceptionLeavingAnActionLeavesTheNextFailureCaught) {

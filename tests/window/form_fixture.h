@@ -1,4 +1,5 @@
-// A form on a test platform that records failure messages and the end of the program.
+// A form on a test platform that records failure messages, refused edits and the end of the
+// program.
 #pragma once
 
 #include <memory>
@@ -12,9 +13,10 @@ namespace zentavo::testing_support {
 
 struct FormFixture {
   explicit FormFixture(const NumberFormat& format = kDot)
-      : form(std::make_unique<frmZentavo>(
-            Platform{format, [this](const std::string& message) { messages.push_back(message); },
-                     [this] { ++ends; }})) {}
+      : form(std::make_unique<frmZentavo>(Platform{
+            format, [this](const std::string& message) { messages.push_back(message); },
+            [this] { ++ends; },
+            [this](const TextBox&, const std::string& hint) { refusals.push_back(hint); }})) {}
 
   frmZentavo& operator*() { return *form; }
   frmZentavo* operator->() { return form.get(); }
@@ -32,6 +34,7 @@ struct FormFixture {
   }
 
   std::vector<std::string> messages;
+  std::vector<std::string> refusals;
   int ends = 0;
   std::unique_ptr<frmZentavo> form;
 };

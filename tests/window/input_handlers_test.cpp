@@ -23,30 +23,33 @@ void PrintTo(const CorrectionRow& row, std::ostream* out) {
 
 class ResistorCorrectionTest : public testing::TestWithParam<CorrectionRow> {};
 
-TEST_P(ResistorCorrectionTest, LeavesANonNegativeNumberInTheField) {
+// The field holds 47 before the edit: a refused edit leaves it there.
+TEST_P(ResistorCorrectionTest, LeavesANonNegativeNumberInTheFieldOrRefusesTheEdit) {
   FormFixture f(GetParam().format);
+  f.Type(f->txtRp(0), "47");
   f.Type(f->txtRp(0), GetParam().typed);
   EXPECT_EQ(f->txtRp(0).Text(), GetParam().kept);
+  EXPECT_EQ(f.refusals.size(), std::string_view(GetParam().kept) == "47" ? 1U : 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ResistorCorrectionTest,
     testing::Values(CorrectionRow{kDot, "-5", "5"}, CorrectionRow{kDot, "", "0"},
-                    CorrectionRow{kDot, "12a", "0"}, CorrectionRow{kDot, "0", "0"},
-                    CorrectionRow{kDot, "-", "0"}, CorrectionRow{kDot, "  ", "0"},
-                    CorrectionRow{kDot, "1e999", "0"}, CorrectionRow{kDot, "-0", "-0"},
+                    CorrectionRow{kDot, "12a", "47"}, CorrectionRow{kDot, "0", "0"},
+                    CorrectionRow{kDot, "-", "47"}, CorrectionRow{kDot, "  ", "47"},
+                    CorrectionRow{kDot, "1e999", "47"}, CorrectionRow{kDot, "-0", "-0"},
                     CorrectionRow{kDot, "-1.50", "1.5"}, CorrectionRow{kDot, "-1e3", "1000"},
                     // DoubleToText gives 1000000, one character too many for the field
                     CorrectionRow{kDot, "-1e6", "1e6"}, CorrectionRow{kDot, "-12e8", "12e8"},
-                    CorrectionRow{kDot, "1,5", "0"}, CorrectionRow{kDot, "10,000", "0"},
+                    CorrectionRow{kDot, "1,5", "47"}, CorrectionRow{kDot, "10,000", "47"},
                     CorrectionRow{kComma, "1,5", "1,5"}, CorrectionRow{kComma, "1.5", "1.5"},
                     CorrectionRow{kComma, "-1,5", "1,5"}, CorrectionRow{kComma, "-1.5", "1,5"},
-                    CorrectionRow{kDot, "1234567", "123456"},
+                    CorrectionRow{kDot, "1234567", "47"}, CorrectionRow{kDot, "4.7 kOhm", "4.7"},
                     CorrectionRow{kDot, "-9e-99", "9E-99"}, CorrectionRow{kDot, "+7", "+7"},
                     CorrectionRow{kDot,
                                   "\u2212"
                                   "5",
-                                  "0"}));
+                                  "47"}));
 
 TEST(ResistorCorrection, PastingANegativeValueRecalculatesWithItsMagnitude) {
   FormFixture f;
@@ -143,7 +146,7 @@ TEST(ValueFields, EveryStepOfTypingCountsAsTheNumberWrittenSoFar) {
   EXPECT_EQ(f->txtIp(0).Text(), "");
   for (const char* notABeginning : {"-", "e", "1e5x", ",", "1e "}) {
     f.Type(f->txtRp(1), notABeginning);
-    EXPECT_EQ(f->txtRp(1).Text(), "0") << notABeginning;
+    EXPECT_EQ(f->txtRp(1).Text(), ".") << notABeginning;
   }
 }
 
@@ -154,14 +157,21 @@ TEST(ValueFields, CommaLocaleComputesWhatTheFieldShows) {
   EXPECT_EQ(f->txtUpt.Text(), "1,5");
 }
 
-TEST(ValueFields, ALetterInAResistorInUseClearsTheResults) {
-  FormFixture f;
+TEST(ValueFields, ARefusedEditLeavesEveryTextAndSaysWhatTheBoxTakes) {
+  FormFixture f(kComma);
   f.Enter({"1", "1"}, "1");
-  ASSERT_EQ(f->txtIp(0).Text(), "500");
-  f.Type(f->txtRp(1), "1x");
-  EXPECT_EQ(f->txtRp(1).Text(), "0");
-  EXPECT_EQ(f->txtIp(0).Text(), "");
-  EXPECT_EQ(f->txtRpt.Text(), "0");
+  const std::vector<std::string> before = {f->txtRp(1).Text(), f->txtIp(0).Text(), f->txtRpt.Text(),
+                                           f->txtUpt.Text()};
+  EXPECT_TRUE(f->UserEditsText(f->txtRp(1), "1x").refused);
+  EXPECT_TRUE(f->UserEditsText(f->txtIpt, "1k").refused);
+  EXPECT_TRUE(f->UserEditsText(f->txtRp(1), "1234567").refused);
+  EXPECT_EQ(before, (std::vector<std::string>{f->txtRp(1).Text(), f->txtIp(0).Text(),
+                                              f->txtRpt.Text(), f->txtUpt.Text()}));
+  EXPECT_EQ(f.refusals,
+            (std::vector<std::string>{
+                "Se acceptă cifre, separatorul zecimal „,”, exponentul e și literele R, k, M.",
+                "Se acceptă cifre, separatorul zecimal „,”, exponentul e și literele u, m, A.",
+                "Se acceptă cel mult 6 caractere."}));
 }
 
 TEST(ValueFields, ResultBoxesIgnoreTheUser) {
@@ -217,6 +227,46 @@ TEST(ClearButton, ResetsTheInputsAndKeepsTheCount) {
   EXPECT_EQ(f->txtUMU.Text(), "V");
   EXPECT_FALSE(f->txtRpt.Visible());
   EXPECT_EQ(f->cboRezP.Text(), "4");
+}
+
+// Ctrl+Z steps back through what each action did to a value and its unit, corrections and the
+// clear button included, and redo steps forward again.
+TEST(Undo, BringsBackEachValueAndUnitAsBeforeTheActionThatChangedThem) {
+  FormFixture f;
+  TextBox& box = f->txtRp(0);
+  auto state = [&] { return box.Text() + " " + f->cboRp(0).Text(); };
+  f.Type(box, "4700");
+  f.Type(box, "");
+  ASSERT_EQ(state(), "0 Ohm");
+  f.Type(box, "2k2");
+  ASSERT_EQ(state(), "2.2 kOhm");
+  f->UserClicks(f->cmdClear);
+  const std::vector<std::string> steps = {"2.2 kOhm", "0 Ohm", "4700 Ohm", "0 Ohm"};
+  for (const std::string& step : steps) {
+    f->UserUndoes(box);
+    EXPECT_EQ(state(), step);
+  }
+  EXPECT_FALSE(f->CanUndo(box));
+  f->UserRedoes(box);
+  f->UserRedoes(box);
+  EXPECT_EQ(state(), "0 Ohm") << "the value the box was emptied to";
+  f.Type(box, "1");
+  EXPECT_FALSE(f->CanRedo(box)) << "a new edit ends the redo history";
+  EXPECT_EQ(f->txtRpt.Text(), "0") << "the second resistor is still 0";
+}
+
+// Leaving a box takes away a separator that a unit letter left at its end, and only that one.
+TEST(UnitLetters, LeavingTheBoxDropsOnlyTheSeparatorALetterLeft) {
+  FormFixture f(kComma);
+  f.Type(f->txtRp(0), "47");
+  f.Type(f->txtRp(0), "47k");
+  ASSERT_EQ(f->txtRp(0).Text(), "47,");
+  f->UserLeaves(f->txtRp(0));
+  EXPECT_EQ(f->txtRp(0).Text(), "47");
+  EXPECT_EQ(f->cboRp(0).Text(), "kOhm");
+  f.Type(f->txtRp(1), "5,");
+  f->UserLeaves(f->txtRp(1));
+  EXPECT_EQ(f->txtRp(1).Text(), "5,") << "a separator the user typed stays";
 }
 
 }  // namespace

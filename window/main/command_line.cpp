@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "printable_text.h"
+
 namespace zentavo {
 namespace {
 
@@ -14,76 +16,92 @@ constexpr std::string_view kUsage =
     "și nu scrie fișiere.\n"
     "\n"
     "Opțiuni:\n"
-    "  -h, --help     afișează acest ajutor și iese\n"
-    "      --version  afișează numele și versiunea programului și iese\n"
+    "  -h, --help         afișează acest ajutor și iese\n"
+    "      --version      afișează numele și versiunea programului și iese\n"
     "\n"
-    "Opțiunile Qt (-platform, -style, -display, -geometry, -reverse ...) sunt\n"
-    "lăsate bibliotecii Qt.\n";
+    "Opțiunile Qt pe care le primește fereastra:\n"
+    "  -platform NUME     platforma grafică: xcb, wayland ...\n"
+    "  -display ECRAN     ecranul X pe care se deschide\n"
+    "  -reverse           direcția de la dreapta la stânga\n"
+    "  -session ID        sesiunea din care o repornește gestionarul de sesiuni\n"
+    "Celelalte opțiuni Qt sunt refuzate: fereastra își fixează aspectul, mărimea,\n"
+    "locul, titlul și pictograma.\n"
+    "\n"
+    "Starea de ieșire: 0 la închiderea ferestrei, 1 dacă fereastra nu se poate\n"
+    "deschide, 2 dacă linia de comandă este refuzată.\n";
 
 struct QtOption {
   std::string_view name;
   bool takesValue;
 };
 
-// What QGuiApplication, QApplication and the X11 platform plugin take from the command line.
+// Where the window opens, which way its text runs, and the session it is restored into.
 constexpr QtOption kQtOptions[] = {
     {"-platform", true},
-    {"-platformpluginpath", true},
-    {"-platformtheme", true},
-    {"-plugin", true},
-    {"-qwindowgeometry", true},
-    {"-geometry", true},
-    {"-qwindowtitle", true},
-    {"-title", true},
-    {"-qwindowicon", true},
-    {"-icon", true},
-    {"-session", true},
     {"-display", true},
-    {"-name", true},
-    {"-visual", true},
-    {"-style", true},
-    {"-stylesheet", true},
+    {"-session", true},
     {"-reverse", false},
-    {"-widgetcount", false},
-    {"-sync", false},
-    {"-nograb", false},
-    {"-dograb", false},
-    {"-cmap", false},
-    {"-testability", false},
 };
-constexpr std::string_view kQtOptionsWithJoinedValue[] = {
-    "-style=", "-stylesheet=", "-qmljsdebugger="};
+// What the rest of Qt's options would do here: change the look, size, place, title or icon the
+// window fixes, read a file, load code, or serve debugging (-visual even crashes the X plugin).
+constexpr std::string_view kRefusedQtOptions[] = {"-style",
+                                                  "-stylesheet",
+                                                  "-platformtheme",
+                                                  "-platformpluginpath",
+                                                  "-plugin",
+                                                  "-geometry",
+                                                  "-qwindowgeometry",
+                                                  "-title",
+                                                  "-qwindowtitle",
+                                                  "-icon",
+                                                  "-qwindowicon",
+                                                  "-name",
+                                                  "-visual",
+                                                  "-cmap",
+                                                  "-sync",
+                                                  "-nograb",
+                                                  "-dograb",
+                                                  "-widgetcount",
+                                                  "-testability",
+                                                  "-qmljsdebugger"};
 
 CommandLineAnswer Exit(int status, std::string_view out, std::string_view err = {}) {
-  return {false, status, std::string(out), std::string(err)};
+  return {false, status, std::string(out), std::string(err), {}, {}};
 }
 
 CommandLineAnswer Refuse(std::string_view complaint, std::string_view argument) {
   std::string err = "zentavo: ";
-  err.append(complaint).append(" „").append(argument).append("”\n").append(kUsage);
+  err.append(complaint).append(" „").append(Printable(argument)).append("”\n").append(kUsage);
   return Exit(2, {}, err);
 }
 
 }  // namespace
 
 CommandLineAnswer AnswerCommandLine(std::span<const char* const> arguments) {
+  CommandLineAnswer answer;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "-h" || argument == "--help") return Exit(0, kUsage);
     if (argument == "--version") return Exit(0, "zentavo " ZENTAVO_VERSION "\n");
     if (!argument.starts_with('-')) return Refuse("argument neașteptat", argument);
 
-    // Qt reads "--name" as "-name".
-    const std::string_view qtName = argument.starts_with("--") ? argument.substr(1) : argument;
-    const auto joined = [&](std::string_view prefix) { return qtName.starts_with(prefix); };
-    if (std::ranges::any_of(kQtOptionsWithJoinedValue, joined)) continue;
-    const auto* option = std::ranges::find(kQtOptions, qtName, &QtOption::name);
-    if (option == std::end(kQtOptions)) return Refuse("opțiune necunoscută", argument);
-    if (option->takesValue && ++i == arguments.size()) {
-      return Refuse("lipsește valoarea opțiunii", argument);
+    // Qt reads "--name" as "-name", and a few of its options as "-name=value".
+    const std::string_view oneDash = argument.starts_with("--") ? argument.substr(1) : argument;
+    const std::size_t equals = oneDash.find('=');
+    const std::string_view qtName = oneDash.substr(0, equals);
+    if (std::ranges::find(kRefusedQtOptions, qtName) != std::end(kRefusedQtOptions)) {
+      return Refuse("opțiune Qt refuzată de această fereastră", argument);
     }
+    const auto* option = std::ranges::find(kQtOptions, qtName, &QtOption::name);
+    if (option == std::end(kQtOptions) || equals != std::string_view::npos) {
+      return Refuse("opțiune necunoscută", argument);
+    }
+    if (!option->takesValue) continue;
+    if (++i == arguments.size()) return Refuse("lipsește valoarea opțiunii", argument);
+    if (option->name == "-platform") answer.platform = arguments[i];
+    if (option->name == "-display") answer.display = arguments[i];
   }
-  return {};
+  return answer;
 }
 
 }  // namespace zentavo

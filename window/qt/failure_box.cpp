@@ -18,6 +18,17 @@ FailureBox::FailureBox(const QString& message, QWidget& window)
   window.installEventFilter(this);
 }
 
+FailureBox& FailureBox::Report(const QString& message, QWidget& window) {
+  for (FailureBox* open : window.findChildren<FailureBox*>(Qt::FindDirectChildrenOnly)) {
+    if (!open->isVisible()) continue;
+    open->setText(message);
+    return *open;
+  }
+  auto* box = new FailureBox(message, window);
+  box->open();
+  return *box;
+}
+
 bool FailureBox::eventFilter(QObject* watched, QEvent* event) {
   // The desktop activates the window that was clicked even though the box blocks it; the keys
   // would then go to a window that ignores them. Activation is handed back once it has settled.

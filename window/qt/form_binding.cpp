@@ -13,6 +13,7 @@
 #include "design_palette.h"
 #include "qt_conversions.h"
 #include "result_box.h"
+#include "value_box.h"
 
 namespace zentavo {
 namespace {
@@ -34,6 +35,22 @@ Qt::FocusPolicy ToQtFocus(frmZentavo::Focus focus) {
       break;
   }
   return Qt::NoFocus;
+}
+
+// The index in a QString of the character that many characters from its start.
+int IndexOfCharacter(const QString& text, std::size_t characters) {
+  int index = 0;
+  for (; characters > 0 && index < text.size(); --characters)
+    index += text[index].isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+  return index;
+}
+
+// Room for a whole pasted value with its unit; the form refuses what its box cannot hold, and a
+// paste far beyond that is cut by the line edit before it is laid out.
+int LineEditLimit(const TextBox& box) {
+  constexpr std::size_t kLeastRoom = 4096;
+  if (box.MaxLength() == 0 || box.ReadOnly()) return std::numeric_limits<int>::max();
+  return static_cast<int>(std::max(kLeastRoom, 8 * box.MaxLength()));
 }
 
 bool IsGeometry(Property property) {
@@ -104,28 +121,52 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
 }
 
 QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
-  QLineEdit* edit = box.ReadOnly() ? new ResultBox(form_.Format().decimalSeparator, &frame)
-                                   : new QLineEdit(&frame);
-  BindCommon(box, *edit);
-  edit->setAlignment(ToQtAlignment(box.TextAlignment()));
-  edit->setMaxLength(box.MaxLength() > 0 ? static_cast<int>(box.MaxLength())
-                                         : std::numeric_limits<int>::max());
-  edit->setReadOnly(box.ReadOnly());
-  SetColour(*edit, QPalette::Base, box.BackColour());
-  ShowText(box, *edit);
+  if (box.ReadOnly()) {
+    auto* result = new ResultBox(form_.Format().decimalSeparator, &frame);
+    BindShownText(box, *result);
+    return result;
+  }
+  auto* edit = new ValueBox(&frame);
+  BindShownText(box, *edit);
+  edit->SetHistory([this, &box] { return form_.CanUndo(box); },
+                   [this, &box] { return form_.CanRedo(box); });
   QObject::connect(edit, &QLineEdit::textEdited, edit, [this, &box, edit](const QString& text) {
-    editedByUser_ = &box;
-    RunUserAction([&] {
-      form_.UserEditsText(box, text.toStdString());
-      // The box ends showing what the model keeps, whether or not the model wrote it anew.
-      TextChanged(box, *edit);
-    });
-    editedByUser_ = nullptr;
+    const ValueBox::Caret before = edit->Settled();
+    frmZentavo::EditOutcome outcome;
+    UserEdit(box, *edit, [&] { outcome = form_.UserEditsText(box, text.toStdString()); });
+    if (outcome.refused) edit->Restore(before);
+    if (outcome.caret) edit->setCursorPosition(IndexOfCharacter(edit->text(), *outcome.caret));
   });
-  box.Watch([this, &box, edit](Property property) {
-    if (property == Property::Text) TextChanged(box, *edit);
-  });
+  QObject::connect(edit, &ValueBox::undoAsked, edit,
+                   [this, &box, edit] { UserEdit(box, *edit, [&] { form_.UserUndoes(box); }); });
+  QObject::connect(edit, &ValueBox::redoAsked, edit,
+                   [this, &box, edit] { UserEdit(box, *edit, [&] { form_.UserRedoes(box); }); });
+  QObject::connect(edit, &ValueBox::left, edit,
+                   [this, &box] { RunUserAction([&] { form_.UserLeaves(box); }); });
   return edit;
+}
+
+void FormBinding::BindShownText(TextBox& box, QLineEdit& edit) {
+  BindCommon(box, edit);
+  edit.setAlignment(ToQtAlignment(box.TextAlignment()));
+  edit.setMaxLength(LineEditLimit(box));
+  edit.setReadOnly(box.ReadOnly());
+  SetColour(edit, QPalette::Base, box.BackColour());
+  ShowText(box, edit);
+  box.Watch([this, &box, &edit](Property property) {
+    if (property == Property::Text) TextChanged(box, edit);
+  });
+}
+
+void FormBinding::UserEdit(const TextBox& box, QLineEdit& edit,
+                           const std::function<void()>& action) {
+  editedByUser_ = &box;
+  RunUserAction([&] {
+    action();
+    // The box ends showing what the model keeps, whether or not the model wrote it anew.
+    TextChanged(box, edit);
+  });
+  editedByUser_ = nullptr;
 }
 
 void FormBinding::TextChanged(const TextBox& box, QLineEdit& edit) {

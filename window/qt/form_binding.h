@@ -31,6 +31,10 @@ class FormBinding {
   void BindWindow(Window& window, QWidget& widget);
   void BindFrame(Frame& frame, QWidget& widget);
   QLineEdit* BindTextBox(TextBox& box, QWidget& frame);
+  // Alignment, limit, colour and the text as the model keeps it.
+  void BindShownText(TextBox& box, QLineEdit& edit);
+  // Runs an edit of a box by the user, and shows the box's text as the form leaves it.
+  void UserEdit(const TextBox& box, QLineEdit& edit, const std::function<void()>& action);
   QComboBox* BindComboBox(ComboBox& box, QWidget& frame);
   QLabel* BindLabel(Label& label, QWidget& frame);
   QPushButton* BindButton(CommandButton& button, QWidget& frame);

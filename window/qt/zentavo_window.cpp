@@ -1,19 +1,34 @@
 #include "zentavo_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QToolTip>
 
 #include "failure_box.h"
 #include "qt_conversions.h"
 #include "schematic_frame.h"
-
-// The icon's pixels, compiled in: read from the resource file, they would load every image
-// format plugin first.
-#include "zentavo.xpm"
+#include "window_icon_pixels.h"
 
 namespace zentavo {
+namespace {
+
+// The icon at every size the window manager may show, from pixels compiled in: read from image
+// files, they would load every image format plugin first.
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const IconPixels& size : WindowIconPixels()) {
+    const QImage pixels(reinterpret_cast<const uchar*>(size.pixels), size.size, size.size,
+                        QImage::Format_ARGB32_Premultiplied);
+    icon.addPixmap(QPixmap::fromImage(pixels));
+  }
+  return icon;
+}
+
+}  // namespace
 
 ZentavoWindow::ZentavoWindow() : ZentavoWindow(Platform{SystemNumberFormat(), {}, {}}) {}
 
@@ -24,15 +39,29 @@ ZentavoWindow::ZentavoWindow(Platform platform)
       frame_(new SchematicFrame(form_, this)),
       binding_(form_, *this, *frame_),
       keyPreview_(form_, *this) {
-  setWindowIcon(QIcon(QPixmap(zentavo_icon)));
+  setWindowIcon(WindowIcon());
   if (QWidget* first = binding_.WidgetFor(form_.cboRezP)) first->setFocus();
   CentreOnScreen();
+}
+
+// The widgets go while the form they report to is still there: the focus leaving a box as the
+// window closes is a user action of its own.
+ZentavoWindow::~ZentavoWindow() {
+  delete frame_;
 }
 
 Platform ZentavoWindow::OnThisDesktop(Platform platform) {
   if (!platform.showFailure) {
     platform.showFailure = [this](const std::string& message) {
-      (new FailureBox(ToQString(message), *this))->open();
+      FailureBox::Report(ToQString(message), *this);
+    };
+  }
+  if (!platform.refuseEdit) {
+    platform.refuseEdit = [this](const TextBox& box, const std::string& hint) {
+      QApplication::beep();
+      if (QWidget* widget = WidgetFor(box))
+        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())), ToQString(hint),
+                           widget);
     };
   }
   if (!platform.endProgram) platform.endProgram = [] { QCoreApplication::exit(0); };

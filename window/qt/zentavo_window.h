@@ -21,6 +21,7 @@ class ZentavoWindow : public QWidget {
   ZentavoWindow();
   // On another platform, as tests give it; a hook it leaves empty does the desktop's thing.
   explicit ZentavoWindow(Platform platform);
+  ~ZentavoWindow() override;
 
   frmZentavo& Form() { return form_; }
   QWidget* WidgetFor(const Control& control) const { return binding_.WidgetFor(control); }

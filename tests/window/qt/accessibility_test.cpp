@@ -222,7 +222,7 @@ TEST_F(WindowTest, AnEditThroughTheAccessibleInterfaceReachesTheForm) {
   EXPECT_EQ(Form().txtRp(1).Text(), "10");
   EXPECT_EQ(Shown(Form().txtRpt), "9.091");
   editable->insertText(2, "00000");
-  EXPECT_EQ(Form().txtRp(1).Text(), "100000") << "the box still holds at most six characters";
+  EXPECT_EQ(Form().txtRp(1).Text(), "10") << "the box refuses a seventh character";
 }
 
 // Whether something is drawn over the background inside `area`, in the widget's coordinates.

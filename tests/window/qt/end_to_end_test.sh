@@ -49,7 +49,8 @@ escape_ends_program() {
 
 # 1. Typing resistors and a current shows the total resistance; Esc in a text box ends it.
 start
-[ "$WIDTH" -eq 689 ] && [ "$HEIGHT" -eq 218 ] || fail "window is ${WIDTH}x$HEIGHT, not 689x218"
+[ "$WIDTH" -eq "$window_width" ] && [ "$HEIGHT" -eq "$window_height" ] ||
+  fail "window is ${WIDTH}x$HEIGHT, not ${window_width}x$window_height"
 [ $((2 * X + WIDTH - screen_width)) -le 1 ] && [ $((2 * X + WIDTH - screen_width)) -ge -1 ] ||
   fail "window is not centred across: x = $X"
 [ $((2 * Y + HEIGHT - screen_height)) -le 1 ] && [ $((2 * Y + HEIGHT - screen_height)) -ge -1 ] ||
@@ -84,6 +85,7 @@ escape_ends_program "Esc in the open count list"
 
 # 3. At 200 % the window doubles in device pixels and still ends on Esc.
 start env QT_SCALE_FACTOR=2
-[ "$WIDTH" -eq 1378 ] && [ "$HEIGHT" -eq 436 ] || fail "at 200 % the window is ${WIDTH}x$HEIGHT"
+[ "$WIDTH" -eq $((2 * window_width)) ] && [ "$HEIGHT" -eq $((2 * window_height)) ] ||
+  fail "at 200 % the window is ${WIDTH}x$HEIGHT"
 shot end_to_end_at_200_percent >/dev/null
 escape_ends_program "Esc at 200 %"

@@ -7,8 +7,6 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
     qputenv("XDG_RUNTIME_DIR", ZENTAVO_TEST_RUNTIME_DIR);
   const zentavo::testing_support::OffscreenApplication app(argc, argv);
-  // The icon file, which the tests compare with the icon the window carries.
-  Q_INIT_RESOURCE(zentavo);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -67,13 +67,13 @@ class Driver {
  public:
   explicit Driver(unsigned seed) : random_(seed), seed_(seed) {
     // Failures are counted and shown in the window's failure box, the endings only counted.
-    window_ = std::make_unique<ZentavoWindow>(
-        Platform{SystemNumberFormat(),
-                 [this](const std::string& message) {
-                   ++failuresShown_;
-                   (new FailureBox(ToQString(message), *window_))->open();
-                 },
-                 [this] { ++endingsAsked_; }});
+    window_ =
+        std::make_unique<ZentavoWindow>(Platform{SystemNumberFormat(),
+                                                 [this](const std::string& message) {
+                                                   ++failuresShown_;
+                                                   FailureBox::Report(ToQString(message), *window_);
+                                                 },
+                                                 [this] { ++endingsAsked_; }});
     window_->show();
     window_->activateWindow();
     if (!QTest::qWaitForWindowActive(window_.get())) fuzz::Fail("the window did not open");

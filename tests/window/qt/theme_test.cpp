@@ -136,8 +136,7 @@ TEST_F(Themes, AnOpenListAndTheFailureBoxAreReadable) {
   EXPECT_GE(Contrast(ink, paper), 4.5);
   list->hidePopup();
 
-  QPointer<FailureBox> box = new FailureBox("Depășire", *window);
-  box->open();
+  QPointer<FailureBox> box = &FailureBox::Report("Depășire", *window);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
   for (QWidget* widget : box->findChildren<QWidget*>()) {
     auto* label = qobject_cast<QLabel*>(widget);

@@ -1,8 +1,9 @@
 #include <QAbstractItemView>
 #include <QHash>
+#include <QIcon>
+#include <QImage>
 #include <QMessageBox>
 #include <QPointer>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
 #include <cstdlib>
@@ -49,16 +50,18 @@ TEST_F(WindowTest, IsCentredOnTheScreen) {
   EXPECT_LE(std::abs(2 * origin.y() + window->height() - 2 * screen.y() - screen.height()), 1);
 }
 
-TEST_F(WindowTest, CarriesTheCardIcon) {
-  const QImage icon(":/icons/zentavo.xpm");
-  ASSERT_EQ(icon.size(), QSize(32, 32));
-  QSet<QRgb> colours;
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) colours.insert(icon.pixel(x, y));
-  EXPECT_LE(colours.size(), 16);
-  EXPECT_FALSE(window->windowIcon().isNull());
-  EXPECT_EQ(window->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
-            icon.convertToFormat(QImage::Format_ARGB32));
+TEST_F(WindowTest, CarriesTheCardIconAtEverySizeTheDesktopHasIt) {
+  const QIcon icon = window->windowIcon();
+  const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+  ASSERT_EQ(icon.availableSizes(), sizes);
+  for (const QSize& size : sizes) {
+    SCOPED_TRACE(size.width());
+    const QImage drawn(
+        QStringLiteral(ZENTAVO_ICON_DIR "/%1x%1/" ZENTAVO_APP_ID ".png").arg(size.width()));
+    ASSERT_EQ(drawn.size(), size);
+    EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+              drawn.convertToFormat(QImage::Format_ARGB32));
+  }
 }
 
 TEST_F(WindowTest, UsesTheDesignFontsOrTheirSubstitute) {
@@ -83,7 +86,8 @@ TEST_F(WindowTest, UsesTheDesignFontsOrTheirSubstitute) {
   }
 }
 
-// One edit of a resistor field, from a known text and caret, and what the field shows after it.
+// One edit of a value field, from a known text and caret, and what the field shows after it:
+// typed key by key through real key events, or pasted in one edit.
 struct EditCase {
   const char* name;
   QString before;
@@ -93,59 +97,88 @@ struct EditCase {
   QString after;
   int caret;
   QString selected;
+  int beeps = 0;
+  const char* unit = nullptr;  // the unit the edit picks; null: the unit does not change
+  bool current = false;        // in the current's box rather than the first resistor's
+  NumberFormat format = testing_support::kDot;
 };
 
 void PrintTo(const EditCase& edit, std::ostream* out) {
   *out << edit.name;
 }
 
-class ValueFieldEdit : public WindowTest, public ::testing::WithParamInterface<EditCase> {};
+class ValueFieldEdit : public WindowTest, public ::testing::WithParamInterface<EditCase> {
+ protected:
+  ValueFieldEdit() : WindowTest(Hooks::Recording, GetParam().format) {}
+};
 
 TEST_P(ValueFieldEdit, ShowsTheCorrectedTextWithTheCaretWhereTypingGoesOn) {
   const EditCase& c = GetParam();
-  const TextBox& box = Form().txtRp(0);
+  const TextBox& box = c.current ? Form().txtIpt : Form().txtRp(0);
+  const ComboBox& units = *Form().UnitListOf(box);
   QLineEdit* edit = Edit(box);
   PasteOver(box, c.before);
   ASSERT_EQ(Shown(box), c.before);
+  const std::string unitBefore = units.Text();
   edit->setSelection(c.selectionStart, c.selectionLength);
   if (c.pasted.isEmpty()) {
-    for (QChar key : c.keys) {
-      if (key == '\b') {
-        QTest::keyClick(edit, Qt::Key_Backspace);
-      } else {
-        QTest::keyClicks(edit, QString(key));
-      }
-    }
+    testing_support::TypeKeys(*edit, c.keys);
   } else {
     QGuiApplication::clipboard()->setText(c.pasted);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   }
   EXPECT_EQ(Shown(box), c.after);
-  EXPECT_EQ(Form().txtRp(0).Text(), c.after.toStdString());
+  EXPECT_EQ(box.Text(), c.after.toStdString());
   EXPECT_EQ(edit->cursorPosition(), c.caret);
   EXPECT_EQ(edit->selectedText(), c.selected);
+  EXPECT_EQ(recorded.refusals, c.beeps);
+  EXPECT_EQ(units.Text(), c.unit ? c.unit : unitBefore);
+  EXPECT_EQ(Shown(units), ToQString(units.Text()));
 }
 
+using testing_support::kComma;
 INSTANTIATE_TEST_SUITE_P(
     Corrections, ValueFieldEdit,
-    ::testing::Values(EditCase{"MinusTypedOverTheText", "0", 0, 1, "-5", "", "5", 1, ""},
-                      EditCase{"MinusTypedInFrontOfANumber", "5", 0, 0, "-", "", "5", 0, ""},
-                      EditCase{"NegativeNumberPasted", "0", 0, 1, "", "-47", "47", 2, ""},
-                      EditCase{"WholeTextDeleted", "12", 0, 2, "\b", "", "0", 1, "0"},
-                      EditCase{"LetterTyped", "12", 2, 0, "a", "", "0", 1, "0"},
-                      EditCase{"DigitAfterACorrectedZero", "12", 0, 2, "\b7", "", "7", 1, ""},
-                      EditCase{"SeventhCharacterRefused", "0", 0, 1, "1234567", "", "123456", 6,
-                               ""},
-                      EditCase{"ZeroKept", "12", 0, 2, "0", "", "0", 1, ""},
-                      EditCase{"ExponentTypedKeyByKey", "0", 0, 1, "1e-5", "", "1e-5", 4, ""},
-                      EditCase{"ExponentSignTypedLast", "2", 1, 0, "E+", "", "2E+", 3, ""},
-                      EditCase{"LeadingPointTypedKeyByKey", "0", 0, 1, ".25", "", ".25", 3, ""},
-                      EditCase{"SignedPointTypedKeyByKey", "0", 0, 1, "-.5", "", ".5", 2, ""},
-                      EditCase{"MinusBeforeABeginning", "1e", 0, 0, "-", "", "1e", 0, ""}),
+    ::testing::Values(
+        EditCase{"MinusTypedOverTheText", "0", 0, 1, "-5", "", "5", 1, "", 1},
+        EditCase{"MinusTypedInFrontOfANumber", "5", 0, 0, "-", "", "5", 0, ""},
+        EditCase{"NegativeNumberPasted", "0", 0, 1, "", "-47", "47", 2, ""},
+        EditCase{"WholeTextDeleted", "12", 0, 2, "\b", "", "0", 1, "0"},
+        EditCase{"LetterRefused", "12", 2, 0, "a", "", "12", 2, "", 1},
+        EditCase{"RefusedOverASelectionKeepsIt", "125", 1, 1, "x", "", "125", 2, "2", 1},
+        EditCase{"CommaRefusedInADotLocale", "0", 0, 1, "1,", "", "1", 1, "", 1},
+        EditCase{"PasteRefusedWhole", "47", 0, 2, "", "abc", "47", 2, "47", 1},
+        EditCase{"DigitAfterACorrectedZero", "12", 0, 2, "\b7", "", "7", 1, ""},
+        EditCase{"SeventhCharacterRefused", "0", 0, 1, "1234567", "", "123456", 6, "", 1},
+        EditCase{"ZeroKept", "12", 0, 2, "0", "", "0", 1, ""},
+        EditCase{"ExponentTypedKeyByKey", "0", 0, 1, "1e-5", "", "1e-5", 4, ""},
+        EditCase{"ExponentSignTypedLast", "2", 1, 0, "E+", "", "2E+", 3, ""},
+        EditCase{"LeadingPointTypedKeyByKey", "0", 0, 1, ".25", "", ".25", 3, ""},
+        EditCase{"SignedPointTypedKeyByKey", "0", 0, 1, "-.5", "", ".5", 2, "", 1},
+        EditCase{"MinusBeforeABeginning", "1e", 0, 0, "-", "", "1e", 0, ""},
+        // Values written as on parts: the letter picks the unit, or stands for the point.
+        EditCase{"KiloForThePoint", "0", 0, 1, "4k7", "", "4.7", 3, "", 0, "kOhm"},
+        EditCase{"KiloForTheCommaPoint", "0", 0, 1, "4k7", "", "4,7", 3, "", 0, "kOhm", false,
+                 kComma},
+        EditCase{"KiloAfterThePoint", "0", 0, 1, "4.7k", "", "4.7", 3, "", 0, "kOhm"},
+        EditCase{"KiloLeavesAPointToTypeOn", "0", 0, 1, "100k", "", "100.", 4, "", 0, "kOhm"},
+        EditCase{"KiloInsideANumber", "47", 1, 0, "k", "", "4.7", 2, "", 0, "kOhm"},
+        EditCase{"MegaForThePoint", "0", 0, 1, "2M2", "", "2.2", 3, "", 0, "MOhm"},
+        EditCase{"OhmLetterBeforeTheDigits", "0", 0, 1, "R47", "", "0.47", 4, "", 0, "Ohm"},
+        EditCase{"UnitNameTypedAfterItsLetter", "0", 0, 1, "47kOhm", "", "47.", 3, "", 0, "kOhm"},
+        EditCase{"UnitSymbolTypedAfterItsLetter", "0", 0, 1, "4,7k\u03a9", "", "4,7", 3, "", 0,
+                 "kOhm", false, kComma},
+        EditCase{"NumberAndUnitPasted", "0", 0, 1, "", "4.7 kOhm", "4.7", 3, "", 0, "kOhm"},
+        EditCase{"MilliampereTyped", "0", 0, 1, "12mA", "", "12.", 3, "", 0, "mA", true},
+        EditCase{"MicroForThePoint", "0", 0, 1, "1u5", "", "1.5", 3, "", 0, "uA", true},
+        EditCase{"MilliForTheCommaPoint", "0", 0, 1, "1m5", "", "1,5", 3, "", 0, "mA", true,
+                 kComma},
+        EditCase{"KiloRefusedForACurrent", "12", 2, 0, "k", "", "12", 2, "", 1, nullptr, true},
+        EditCase{"CyrillicKaRefused", "4", 1, 0, "\u043a", "", "4", 1, "", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What the form computes or corrects is its own matter; here, that typed keys reach it and every
-// widget then shows what it holds: the results, and a resistor reset after a letter.
+// widget then shows what it holds: the results, and a unit picked by its letter.
 TEST_F(WindowTest, TypedKeysReachTheFormAndTheWidgetsShowItsResults) {
   TypeOver(Form().txtRp(0), "100");
   TypeOver(Form().txtRp(1), "100");
@@ -158,8 +191,8 @@ TEST_F(WindowTest, TypedKeysReachTheFormAndTheWidgetsShowItsResults) {
   QLineEdit* first = Edit(Form().txtRp(0));
   first->setFocus();
   first->end(false);
-  QTest::keyClicks(first, "x");
-  EXPECT_NE(Form().txtRp(0).Text(), "100");
+  QTest::keyClicks(first, "k");
+  EXPECT_EQ(Form().cboRp(0).Text(), "kOhm");
   ExpectWidgetsMirrorTheForm();
   EXPECT_TRUE(recorded.failures.empty());
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "form_state_checks.h"
+#include "number_formats.h"
 #include "qt_conversions.h"
 #include "window_driving.h"
 #include "zentavo_window.h"
@@ -32,21 +33,25 @@ namespace zentavo::testing_support {
 struct Recorded {
   std::vector<std::string> failures;
   int endings = 0;
+  int refusals = 0;  // the beeps of refused edits
 };
 
-// The desktop's number format, with failures and endings recorded instead of acted on.
-inline Platform RecordingPlatform(Recorded& recorded) {
-  return {SystemNumberFormat(),
-          [&recorded](const std::string& message) { recorded.failures.push_back(message); },
-          [&recorded] { ++recorded.endings; }};
+// A number format, the desktop's by default, with failures, endings and refusals recorded instead
+// of acted on.
+inline Platform RecordingPlatform(Recorded& recorded,
+                                  const NumberFormat& format = SystemNumberFormat()) {
+  return {format, [&recorded](const std::string& message) { recorded.failures.push_back(message); },
+          [&recorded] { ++recorded.endings; },
+          [&recorded](const TextBox&, const std::string&) { ++recorded.refusals; }};
 }
 
 class WindowTest : public ::testing::Test {
  protected:
   enum class Hooks { Recording, RealFailureBox, RealEnding };
 
-  explicit WindowTest(Hooks kind = Hooks::Recording) {
-    Platform platform = RecordingPlatform(recorded);
+  explicit WindowTest(Hooks kind = Hooks::Recording,
+                      const NumberFormat& format = SystemNumberFormat()) {
+    Platform platform = RecordingPlatform(recorded, format);
     if (kind == Hooks::RealFailureBox) platform.showFailure = nullptr;
     if (kind == Hooks::RealEnding) platform.endProgram = nullptr;
     window = std::make_unique<ZentavoWindow>(std::move(platform));

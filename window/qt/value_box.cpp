@@ -1,0 +1,69 @@
+#include "value_box.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace zentavo {
+
+ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
+  // Both signals come after textEdited, so while it runs the caret is still the one before.
+  connect(this, &QLineEdit::cursorPositionChanged, this, &ValueBox::Settle);
+  connect(this, &QLineEdit::selectionChanged, this, &ValueBox::Settle);
+}
+
+void ValueBox::SetHistory(std::function<bool()> canUndo, std::function<bool()> canRedo) {
+  canUndo_ = std::move(canUndo);
+  canRedo_ = std::move(canRedo);
+}
+
+void ValueBox::Settle() {
+  settled_ = {cursorPosition(), selectionStart(), static_cast<int>(selectedText().size())};
+}
+
+void ValueBox::Restore(const Caret& caret) {
+  if (caret.selectionStart < 0) {
+    setCursorPosition(caret.position);
+  } else if (caret.position == caret.selectionStart) {
+    // Selected backwards: the caret stands at the selection's start.
+    setSelection(caret.selectionStart + caret.selectionLength, -caret.selectionLength);
+  } else {
+    setSelection(caret.selectionStart, caret.selectionLength);
+  }
+  Settle();
+}
+
+void ValueBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Undo)) {
+    emit undoAsked();
+    return;
+  }
+  if (event->matches(QKeySequence::Redo)) {
+    emit redoAsked();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  // The line edit's own history knows nothing of what the form did to the text.
+  for (QAction* action : menu->actions()) {
+    const bool undo = action->objectName() == QLatin1String("edit-undo");
+    const bool redo = action->objectName() == QLatin1String("edit-redo");
+    if (!undo && !redo) continue;
+    action->disconnect(this);
+    action->setEnabled(undo ? canUndo_ && canUndo_() : canRedo_ && canRedo_());
+    connect(action, &QAction::triggered, this, undo ? &ValueBox::undoAsked : &ValueBox::redoAsked);
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void ValueBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  emit left();
+}
+
+}  // namespace zentavo

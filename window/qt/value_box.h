@@ -1,0 +1,47 @@
+// A box the user types a value into. Undo and redo, from the keys and the context menu, go to
+// the form, which keeps each value's history; the box reports when the focus leaves it and where
+// the caret and selection stood before the edit that is being made.
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+namespace zentavo {
+
+class ValueBox : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit ValueBox(QWidget* parent);
+
+  // Whether the form has an edit to undo or redo, for the context menu.
+  void SetHistory(std::function<bool()> canUndo, std::function<bool()> canRedo);
+
+  // The caret and selection as they stood when the text last settled: while an edit's textEdited
+  // signal runs, as they were before that edit.
+  struct Caret {
+    int position = 0;
+    int selectionStart = -1;
+    int selectionLength = 0;
+  };
+  Caret Settled() const { return settled_; }
+  void Restore(const Caret& caret);
+
+ signals:
+  void undoAsked();
+  void redoAsked();
+  void left();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void Settle();
+
+  Caret settled_;
+  std::function<bool()> canUndo_, canRedo_;
+};
+
+}  // namespace zentavo
