@@ -27,7 +27,8 @@ bool AllDigits(std::string_view text) {
 }
 
 std::string MiddleCut(std::string_view text, std::string_view decimalSeparator,
-                      const std::function<bool(std::string_view)>& fits) {
+                      const std::function<bool(std::string_view)>& fits,
+                      std::size_t mostCharacters) {
   const std::size_t firstDigit = text.find_first_of("0123456789");
   if (firstDigit == std::string_view::npos) return std::string(text);
 
@@ -59,7 +60,13 @@ std::string MiddleCut(std::string_view text, std::string_view decimalSeparator,
   };
 
   std::string fallback;
-  for (std::size_t kept = count - 1; kept >= minHead + minTail && kept < count; --kept) {
+  // Shortenings longer than the most that fit are not tried (kept counts the characters besides
+  // the ellipsis), but the shortest always is: with the separator in its head where it lies
+  // between the two ends.
+  const bool separatorBetween = separator >= minHead && separator < count - minTail;
+  const std::size_t shortest = (separatorBetween ? separator + 1 : minHead) + minTail;
+  const std::size_t longest = std::max(std::min(count, mostCharacters), shortest + 1) - 1;
+  for (std::size_t kept = longest; kept >= minHead + minTail && kept < count; --kept) {
     for (std::size_t head = kept - minTail; head >= minHead && head <= kept; --head) {
       const std::size_t tail = kept - head;
       if (!keepsSeparator(head, tail)) continue;
@@ -110,13 +117,17 @@ std::optional<std::string> InExponentForm(std::string_view text,
 }
 
 std::string ElideNumber(std::string_view text, std::string_view decimalSeparator,
-                        const std::function<bool(std::string_view)>& fits) {
-  if (fits(text)) return std::string(text);
+                        const std::function<bool(std::string_view)>& fits,
+                        std::size_t mostCharacters) {
+  auto mayFit = [&](std::string_view shown) {
+    return CharacterCount(shown) <= mostCharacters && fits(shown);
+  };
+  if (mayFit(text)) return std::string(text);
   if (const std::optional<std::string> form = InExponentForm(text, decimalSeparator)) {
-    if (fits(*form)) return *form;
-    return MiddleCut(*form, decimalSeparator, fits);
+    if (mayFit(*form)) return *form;
+    return MiddleCut(*form, decimalSeparator, mayFit, mostCharacters);
   }
-  return MiddleCut(text, decimalSeparator, fits);
+  return MiddleCut(text, decimalSeparator, mayFit, mostCharacters);
 }
 
 std::vector<DrawnSpan> DrawnPositions(std::u16string_view whole, std::u16string_view drawn) {

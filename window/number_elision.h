@@ -18,9 +18,11 @@ inline constexpr std::string_view kEllipsis = "\u2026";
 // The longest such shortening of `text` that `fits`, with as many leading characters as possible;
 // the shortest one that keeps what must stay when none fits. A text that fits, or that holds no
 // digit, is given back whole; a number without an exponent whose exponent form fits is given back
-// in that form.
+// in that form. No shortening of more than `mostCharacters` characters fits, so that a long text
+// costs no more than a short one.
 std::string ElideNumber(std::string_view text, std::string_view decimalSeparator,
-                        const std::function<bool(std::string_view)>& fits);
+                        const std::function<bool(std::string_view)>& fits,
+                        std::size_t mostCharacters = std::string_view::npos);
 
 // The same number in exponent form, digit for digit and without rounding ("3,08641663858028E+13"
 // for "30864166385802,8", "1,5E-05" for "0,000015"), for a plain number: an optional sign, digits,

@@ -126,7 +126,7 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
     BindShownText(box, *result);
     return result;
   }
-  auto* edit = new ValueBox(&frame);
+  auto* edit = new ValueBox(form_.Format().decimalSeparator, &frame);
   BindShownText(box, *edit);
   edit->SetHistory([this, &box] { return form_.CanUndo(box); },
                    [this, &box] { return form_.CanRedo(box); });

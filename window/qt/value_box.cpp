@@ -4,10 +4,12 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace zentavo {
 
-ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
+ValueBox::ValueBox(std::string decimalSeparator, QWidget* parent)
+    : FittedBox(std::move(decimalSeparator), parent) {
   // Both signals come after textEdited, so while it runs the caret is still the one before.
   connect(this, &QLineEdit::cursorPositionChanged, this, &ValueBox::Settle);
   connect(this, &QLineEdit::selectionChanged, this, &ValueBox::Settle);
@@ -43,7 +45,7 @@ void ValueBox::keyPressEvent(QKeyEvent* event) {
     emit redoAsked();
     return;
   }
-  QLineEdit::keyPressEvent(event);
+  FittedBox::keyPressEvent(event);
 }
 
 void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -61,9 +63,26 @@ void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
   menu->popup(event->globalPos());
 }
 
+void ValueBox::focusInEvent(QFocusEvent* event) {
+  FittedBox::focusInEvent(event);
+  update();
+}
+
 void ValueBox::focusOutEvent(QFocusEvent* event) {
-  QLineEdit::focusOutEvent(event);
+  FittedBox::focusOutEvent(event);
+  update();
   emit left();
+}
+
+// The focus comes with the press, before it: a click on the fitted drawing means the character
+// the user saw there, not the one the line edit, scrolled as it last drew itself, has there.
+void ValueBox::mousePressEvent(QMouseEvent* event) {
+  const bool onFittedDrawing = PaintedFitted();
+  const QPoint at = event->position().toPoint();
+  FittedBox::mousePressEvent(event);
+  if (onFittedDrawing && event->button() == Qt::LeftButton &&
+      !(event->modifiers() & Qt::ShiftModifier))
+    setCursorPosition(FittedCaretAt(at));
 }
 
 }  // namespace zentavo

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include "fitted_box.h"
 #include "number_elision.h"
 #include "painted_pixels.h"
 #include "result_box.h"
@@ -38,8 +39,9 @@ class LongResults : public WindowTest {
     return QString(text).replace('.', QString::fromStdString(Form().Format().decimalSeparator));
   }
 
-  std::vector<TextBox*> ResultBoxes() {
-    std::vector<TextBox*> boxes{&Form().txtRpt, &Form().txtUpt};
+  // The result boxes, and the current as the program writes it while it is not being edited.
+  std::vector<TextBox*> FittedBoxes() {
+    std::vector<TextBox*> boxes{&Form().txtRpt, &Form().txtUpt, &Form().txtIpt};
     for (int i = 0; i < kResistorRows; ++i) {
       boxes.push_back(&Form().txtPp(i));
       boxes.push_back(&Form().txtIp(i));
@@ -61,16 +63,19 @@ TEST_F(LongResults, EveryBoxDrawsItsWholeTextOrAShorteningThatKeepsWhatMatters) 
   const QString separator = QString::fromStdString(Form().Format().decimalSeparator);
   for (const char* written : kLongTexts) {
     const QString text = Local(written);
-    for (TextBox* box : ResultBoxes()) {
+    for (TextBox* box : FittedBoxes()) {
+      // The form makes a negative current positive.
+      if (!box->ReadOnly() && text.startsWith('-')) continue;
       SCOPED_TRACE(box->QualifiedName() + " showing " + text.toStdString());
       box->SetText(text.toStdString());
-      auto* result = qobject_cast<ResultBox*>(Edit(*box));
+      auto* result = qobject_cast<FittedBox*>(Edit(*box));
       ASSERT_NE(result, nullptr);
-      const ResultBox::Drawing& drawing = result->DrawnText();
+      ASSERT_FALSE(result->hasFocus());
+      const FittedBox::Drawing& drawing = result->DrawnText();
       const QRect area = result->TextArea();
       const QFontMetrics metrics(drawing.font);
       const int designSize = result->font().pixelSize();
-      EXPECT_GE(drawing.font.pixelSize(), qRound(designSize * ResultBox::kSmallestScale));
+      EXPECT_GE(drawing.font.pixelSize(), qRound(designSize * FittedBox::kSmallestScale));
       EXPECT_EQ(drawing.font.family(), result->font().family());
       if (drawing.text == text) {
         EXPECT_LE(metrics.horizontalAdvance(text), area.width());
@@ -100,7 +105,9 @@ TEST_F(LongResults, EveryBoxDrawsItsWholeTextOrAShorteningThatKeepsWhatMatters) 
           << ink.x() << "," << ink.width() << " beyond " << contents.x() << "," << contents.width();
       EXPECT_EQ(box->Text(), text.toStdString());
       EXPECT_EQ(result->text(), text);
-      EXPECT_EQ(result->toolTip(), text);
+      if (result->isReadOnly()) {
+        EXPECT_EQ(result->toolTip(), text);
+      }
       EXPECT_EQ(QAccessible::queryAccessibleInterface(result)->text(QAccessible::Value), text);
     }
   }
