@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 namespace zentavo {
 
 ValueBox::ValueBox(std::string decimalSeparator, QWidget* parent)
-    : FittedBox(std::move(decimalSeparator), parent) {
+    : FittedBox(std::move(decimalSeparator), parent), longText_(new LongTextPainter(*this)) {
   // Both signals come after textEdited, so while it runs the caret is still the one before.
   connect(this, &QLineEdit::cursorPositionChanged, this, &ValueBox::Settle);
   connect(this, &QLineEdit::selectionChanged, this, &ValueBox::Settle);
@@ -83,6 +85,18 @@ void ValueBox::mousePressEvent(QMouseEvent* event) {
   if (onFittedDrawing && event->button() == Qt::LeftButton &&
       !(event->modifiers() & Qt::ShiftModifier))
     setCursorPosition(FittedCaretAt(at));
+}
+
+void ValueBox::paintEvent(QPaintEvent* event) {
+  if (!DrawsFitted() && longText_->CanDraw()) {
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    longText_->Draw(painter, panel);
+    return;
+  }
+  FittedBox::paintEvent(event);
+  if (!DrawsFitted()) longText_->LineEditDrew();
 }
 
 }  // namespace zentavo

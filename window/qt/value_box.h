@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fitted_box.h"
+#include "long_text_painter.h"
 
 namespace zentavo {
 
@@ -43,12 +44,14 @@ class ValueBox : public FittedBox {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Settle();
 
   Caret settled_;
   std::function<bool()> canUndo_, canRedo_;
+  LongTextPainter* longText_;
 };
 
 }  // namespace zentavo

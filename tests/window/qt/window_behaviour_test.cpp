@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "long_text_painter.h"
+#include "painted_pixels.h"
 #include "window_fixture.h"
 
 namespace zentavo {
@@ -252,6 +254,28 @@ TEST_F(WindowTest, AKeystrokeShowsAndRepaintsOnlyTheTextsItChanges) {
   }
   EXPECT_EQ(window->screen()->grabWindow(window->winId()).toImage(), window->grab().toImage());
   ExpectWidgetsMirrorTheForm();
+}
+
+// A long current, redrawn while nothing about it changes (the caret blinking), is drawn from the
+// box's own layout exactly as the line edit drew it, the caret at the end or in the middle.
+TEST_F(WindowTest, ALongCurrentIsRedrawnAsTheLineEditDrewIt) {
+  const QString current = "0." + QString(LongTextPainter::kLongText, '0') + "1";
+  PasteOver(Form().txtIpt, current);
+  QLineEdit* box = Edit(Form().txtIpt);
+  ASSERT_EQ(box->text(), current);
+  auto onScreen = [&] {
+    const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+    return screen.copy(testing_support::DevicePixels(
+        screen, QRect(box->mapTo(window.get(), QPoint()), box->size())));
+  };
+  for (const int caret : {static_cast<int>(current.size()), 300}) {
+    SCOPED_TRACE(caret);
+    box->setCursorPosition(caret);
+    QTest::qWait(0);
+    const QImage drawnByTheLineEdit = onScreen();
+    box->repaint();
+    EXPECT_EQ(onScreen(), drawnByTheLineEdit);
+  }
 }
 
 // Each way a user chooses a unit in a closed or open list; every one recalculates.
