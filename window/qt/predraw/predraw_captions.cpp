@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -103,38 +104,41 @@ class Writer {
         const QImage image = Drawn(label, scale, phaseX, phaseY, background);
         const std::string pixels = "kPixels" + name + "_" + Number(count++);
         const bool grey = image.allGray();
-        source_ += "const unsigned char " + pixels + "[] = {";
+        // The pixels of one scale lie together, so that a window touches few pages of them.
+        std::string& scaled = pixels_[percent];
+        scaled += "const unsigned char " + pixels + "[] = {";
         for (int y = 0; y < image.height(); ++y) {
           const uchar* row = image.constScanLine(y);
           for (int x = 0; x < image.width(); ++x) {
             const uchar* pixel = row + 3 * x;
-            source_ +=
+            scaled +=
                 grey ? Number(pixel[0]) + ","
                      : Number(pixel[0]) + "," + Number(pixel[1]) + "," + Number(pixel[2]) + ",";
           }
-          source_ += "\n";
+          scaled += "\n";
         }
-        source_ += "};\n";
+        scaled += "};\n";
         rasters += "{" + Number(percent) + ", " + Number(phaseX) + ", " + Number(phaseY) + ", " +
                    Number(image.width()) + ", " + Number(image.height()) + ", " +
                    (grey ? "true" : "false") + ", " + pixels + "},\n";
       }
     }
-    source_ += "const PredrawnRaster kRasters" + name + "[] = {\n" + rasters + "};\n";
-    source_ += "const PredrawnCaption kCaption" + name + "{" + Quoted(text) + ", " +
-               Quoted(font.family().toStdString()) + ", " + Number(font.pixelSize()) + ", " +
-               (font.bold() ? "true" : "false") + ", " + Number(font.stretch()) + ", " +
-               Number(static_cast<int>(label.alignment())) + ", " + Hex(ink.rgba()) + "u, " +
-               Hex(background.rgba()) + "u, " + Number(size.width()) + ", " +
-               Number(size.height()) + ", kRasters" + name + "};\n\n";
+    definitions_ += "const PredrawnRaster kRasters" + name + "[] = {\n" + rasters + "};\n";
+    definitions_ += "const PredrawnCaption kCaption" + name + "{" + Quoted(text) + ", " +
+                    Quoted(font.family().toStdString()) + ", " + Number(font.pixelSize()) + ", " +
+                    (font.bold() ? "true" : "false") + ", " + Number(font.stretch()) + ", " +
+                    Number(static_cast<int>(label.alignment())) + ", " + Hex(ink.rgba()) + "u, " +
+                    Hex(background.rgba()) + "u, " + Number(size.width()) + ", " +
+                    Number(size.height()) + ", kRasters" + name + "};\n\n";
     list_ += "kCaption" + name + ",";
   }
 
   std::string Source() const {
     std::string source =
         "// Written by zentavo_predraw_captions at build time.\n"
-        "#include \"predrawn_captions.h\"\n\nnamespace zentavo {\nnamespace {\n\n" +
-        source_;
+        "#include \"predrawn_captions.h\"\n\nnamespace zentavo {\nnamespace {\n\n";
+    for (const auto& [percent, pixels] : pixels_) source += pixels;
+    source += definitions_;
     if (captions_ > 0) source += "const PredrawnCaption kCaptions[] = {" + list_ + "};\n";
     source += "\n}  // namespace\n\nstd::span<const PredrawnCaption> PredrawnCaptions() {\n";
     source += captions_ > 0 ? "  return kCaptions;\n" : "  return {};\n";
@@ -158,7 +162,8 @@ class Writer {
     return image;
   }
 
-  std::string source_, list_;
+  std::map<int, std::string> pixels_;  // by scale
+  std::string definitions_, list_;
   int captions_ = 0;
 };
 
