@@ -1,6 +1,7 @@
 // Times every action on the longest current the current box takes, in the real widgets off
 // screen, each until the box has repainted: pasting it, typing and deleting at either end, and
-// redrawing it as the caret blinks; and a screen reader finding the character at a point of it.
+// redrawing it as the caret blinks; and a screen reader finding the character at a point of it and
+// the screen extents of a current of some length.
 // With --redraws=N it redraws the longest current N times and ends, for callgrind to count
 // instructions in RedrawOnce alone.
 #include <benchmark/benchmark.h>
@@ -143,6 +144,34 @@ void BM_FindCharacterAtPointInLongestCurrent(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FindCharacterAtPointInLongestCurrent)->Unit(benchmark::kMillisecond);
+
+// A reader's GetRangeExtents over a whole current just typed: Qt's AT-SPI bridge asks for each
+// character's rectangle in turn and unites them. Each round is asked about a new text, laid out
+// afresh. Reported per character too, which stays flat where each text is laid out once.
+void BM_RangeExtentsOfCurrent(benchmark::State& state) {
+  LongCurrentWindow window;
+  const int length = static_cast<int>(state.range(0));
+  QAccessibleTextInterface* text =
+      QAccessible::queryAccessibleInterface(&window.Edit())->textInterface();
+  bool odd = false;
+  for (auto _ : state) {
+    state.PauseTiming();
+    odd = !odd;
+    window.Paste(LongCurrent(length - 1) + (odd ? "1" : "3"));
+    state.ResumeTiming();
+    QRect extents;
+    for (int offset = 0; offset <= length; ++offset) extents |= text->characterRect(offset);
+    if (extents.isEmpty()) state.SkipWithError("no character of the current is on screen");
+    benchmark::DoNotOptimize(extents);
+  }
+  state.counters["per_character"] = benchmark::Counter(
+      length, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_RangeExtentsOfCurrent)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zentavo

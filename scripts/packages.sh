@@ -1,5 +1,5 @@
 # The Debian packages each use of the project needs; sourced by the other scripts.
-BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-dev fonts-dejavu-core
+BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
   librsvg2-bin qt6-tools-dev qt6-l10n-tools)
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-apps imagemagick
   desktop-file-utils appstream man-db bsdextrautils dbus at-spi2-core python3-pyatspi

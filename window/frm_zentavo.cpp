@@ -74,6 +74,7 @@ void frmZentavo::RunUserAction(const std::function<void()>& action) {
   }
   // The report comes after the action has ended, so that what it starts is a new action.
   if (failed && platform_.showFailure) platform_.showFailure(FailureMessage(*failed));
+  AnnounceChangedResults(failed.has_value());
 }
 
 void frmZentavo::UserPicks(ComboBox& box, int entry) {

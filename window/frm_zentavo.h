@@ -22,6 +22,9 @@ struct Platform {
   std::function<void()> endProgram;
   // A user's edit of a box was refused: the platform beeps and shows the hint at the box.
   std::function<void(const TextBox& box, const std::string& hint)> refuseEdit{};
+  // Has a screen reader say the words without moving the focus; words handed over soon after
+  // replace any not yet said.
+  std::function<void(const std::string& words)> announce{};
 };
 
 // Design colours and fonts, for the on-screen binding and the tests.
@@ -85,6 +88,12 @@ class frmZentavo : public CircuitControls {
   // The unit list beside a value box; null for any other box.
   ComboBox* UnitListOf(const TextBox& box);
 
+  // The results a screen reader reads, in reading order: the visible result boxes from the total
+  // down to the voltage. After a user's action that changes the total or the voltage they are
+  // announced; UserAsksForResults announces every visible one.
+  std::vector<TextBox*> ResultsInReadingOrder();
+  void UserAsksForResults();
+
   Window frm{"frmZentavo"};
   Frame fraParalel{"fraParalel"};
   CommandButton cmdClear{"cmdClear"};
@@ -141,11 +150,14 @@ class frmZentavo : public CircuitControls {
   // Runs a user action that may change values, so that Ctrl+Z can bring them back.
   void RunUndoableAction(const std::function<void()>& action);
   void Restore(ValueField& field, const ValueField::State& state);
+  void AnnounceChangedResults(bool failed);
 
   Platform platform_;
   std::vector<Control*> controls_;
   std::vector<ValueField> valueFields_;
   int actionDepth_ = 0;
+  // The total and the voltage as the user last heard or found them.
+  std::optional<std::string> spokenResults_;
   Calculator calculator_{*this, platform_.format};
 };
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks the documentation a user and a packager
 # read: both manual pages format without warnings, show this version and describe every option,
-# its own and Qt's, that `zentavo --help` lists; the copyright is machine-readable and the
-# changelog's newest entry is this version.
+# its own and Qt's, that `zentavo --help` lists and the keys that reach the results; the copyright
+# is machine-readable and the changelog's newest entry is this version.
 # Usage: validate_manual.sh CMAKE BUILD_DIR VERSION
 set -euo pipefail
 cmake=$1
@@ -29,6 +29,9 @@ for page in "$usr/share/man/man1/zentavo.1.gz" "$usr/share/man/ro/man1/zentavo.1
   text=$(man -E UTF-8 -l "$page" 2>/dev/null | col -b)
   grep -q "Zentavo $version" <<<"$text" || fail "$name does not show version $version"
   grep -q "Esc" <<<"$text" || fail "$name does not say that Esc ends the program"
+  for key in F2 F6; do
+    grep -q "^ *$key\b" <<<"$text" || fail "$name does not describe the $key key"
+  done
   for option in $options; do
     grep -qe "$option" <<<"$text" || fail "$name does not describe $option"
   done

@@ -1,5 +1,5 @@
-// A form on a test platform that records failure messages, refused edits and the end of the
-// program.
+// A form on a test platform that records failure messages, refused edits, what it announces to a
+// screen reader and the end of the program.
 #pragma once
 
 #include <memory>
@@ -13,10 +13,11 @@ namespace zentavo::testing_support {
 
 struct FormFixture {
   explicit FormFixture(const NumberFormat& format = kDot)
-      : form(std::make_unique<frmZentavo>(Platform{
-            format, [this](const std::string& message) { messages.push_back(message); },
-            [this] { ++ends; },
-            [this](const TextBox&, const std::string& hint) { refusals.push_back(hint); }})) {}
+      : form(std::make_unique<frmZentavo>(
+            Platform{format, [this](const std::string& message) { messages.push_back(message); },
+                     [this] { ++ends; },
+                     [this](const TextBox&, const std::string& hint) { refusals.push_back(hint); },
+                     [this](const std::string& words) { announcements.push_back(words); }})) {}
 
   frmZentavo& operator*() { return *form; }
   frmZentavo* operator->() { return form.get(); }
@@ -35,6 +36,7 @@ struct FormFixture {
 
   std::vector<std::string> messages;
   std::vector<std::string> refusals;
+  std::vector<std::string> announcements;
   int ends = 0;
   std::unique_ptr<frmZentavo> form;
 };

@@ -1,12 +1,15 @@
 #include "accessible_factory.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "accessible_box.h"
 #include "accessible_list.h"
+#include "announcer.h"
 #include "schematic_frame.h"
+#include "selection_after_focus.h"
 #include "zentavo_window.h"
 
 namespace zentavo {
@@ -19,6 +22,11 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   if (className == QLatin1String(SchematicFrame::staticMetaObject.className()))
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+  if (className == QLatin1String(Announcer::staticMetaObject.className()))
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+  if (className == QLatin1String("QWidget") &&
+      qobject_cast<Announcer*>(object->parent()) != nullptr)
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
   if (className == QLatin1String("QLineEdit"))
     return new AccessibleBox(static_cast<QLineEdit*>(object));
   if (className == QLatin1String("QComboBox")) {
@@ -30,8 +38,9 @@ QAccessibleInterface* Interface(const QString& className, QObject* object) {
 
 }  // namespace
 
-void InstallAccessibleInterfaces() {
+void InstallAccessibleInterfaces(QApplication& app) {
   QAccessible::installFactory(Interface);
+  new SelectionAfterFocus(&app);
 }
 
 }  // namespace zentavo

@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <algorithm>
+
+#include "accessible_entry.h"
 
 namespace zentavo {
 
@@ -17,7 +20,11 @@ AccessibleList::AccessibleList(QComboBox* list)
     QAccessible::updateAccessibility(&change);
   });
   QObject::connect(list, &QComboBox::currentIndexChanged, list,
-                   [list](int entry) { FocusOnChosenEntry(*list, entry); });
+                   [this, list](int entry) { FocusOnChosenEntry(*list, entry); });
+}
+
+AccessibleList::~AccessibleList() {
+  for (QAccessible::Id entry : entries_) QAccessible::deleteAccessibleInterface(entry);
 }
 
 // Orca says a closed list's new entry when its focus moves to that entry, as it moves there on
@@ -26,8 +33,7 @@ AccessibleList::AccessibleList(QComboBox* list)
 // it sends. A list with the focus is one the user changed; an open list moves the focus itself.
 void AccessibleList::FocusOnChosenEntry(QComboBox& list, int entry) {
   if (!list.hasFocus() || list.view()->isVisible() || entry < 0) return;
-  QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list.view());
-  QAccessibleInterface* chosen = entries != nullptr ? entries->child(entry) : nullptr;
+  QAccessibleInterface* chosen = child(1 + entry);
   if (chosen == nullptr) return;
   QAccessibleEvent focus(chosen, QAccessible::Focus);
   QAccessible::updateAccessibility(&focus);
@@ -58,17 +64,28 @@ QAccessible::State AccessibleList::state() const {
   return state;
 }
 
-// The entries, as the open list shows them.
+// The entries as the open list shows them, then each entry as the closed list offers it.
 int AccessibleList::childCount() const {
-  return 1;
+  return 1 + List()->count();
 }
 
 QAccessibleInterface* AccessibleList::child(int index) const {
-  return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+  if (index == 0) return QAccessible::queryAccessibleInterface(List()->view());
+  if (index < 1 || index > List()->count()) return nullptr;
+  // Made as they are first asked for: the list may be asked about before it has its entries.
+  while (static_cast<int>(entries_.size()) < index) {
+    auto* entry = new AccessibleEntry(*List(), static_cast<int>(entries_.size()));
+    entries_.push_back(QAccessible::registerAccessibleInterface(entry));
+  }
+  return QAccessible::accessibleInterface(entries_[static_cast<std::size_t>(index - 1)]);
 }
 
 int AccessibleList::indexOfChild(const QAccessibleInterface* child) const {
-  return child != nullptr && child->object() == List()->view() ? 0 : -1;
+  if (child == nullptr) return -1;
+  if (child->object() == List()->view()) return 0;
+  const auto id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+  const auto found = std::find(entries_.begin(), entries_.end(), id);
+  return found == entries_.end() ? -1 : 1 + static_cast<int>(found - entries_.begin());
 }
 
 QStringList AccessibleList::actionNames() const {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <vector>
 
 #include "accessible_shown_text.h"
 
@@ -17,6 +18,9 @@ namespace zentavo {
 class AccessibleList : public QAccessibleWidget, public AccessibleShownText {
  public:
   explicit AccessibleList(QComboBox* list);
+  AccessibleList(const AccessibleList&) = delete;
+  AccessibleList& operator=(const AccessibleList&) = delete;
+  ~AccessibleList() override;
 
   QString text(QAccessible::Text kind) const override;
   using AccessibleShownText::text;
@@ -34,10 +38,12 @@ class AccessibleList : public QAccessibleWidget, public AccessibleShownText {
   DrawnLine Drawn() const override;
 
  private:
-  static void FocusOnChosenEntry(QComboBox& list, int entry);
+  void FocusOnChosenEntry(QComboBox& list, int entry);
   QComboBox* List() const;
 
   QString announced_;
+  // The entries as the closed list offers them, owned by Qt's registry of interfaces.
+  mutable std::vector<QAccessible::Id> entries_;
 };
 
 }  // namespace zentavo

@@ -4,7 +4,10 @@
 
 #include <QAccessibleTextInterface>
 #include <QRect>
+#include <QSize>
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "drawn_line.h"
 
@@ -35,6 +38,21 @@ class AccessibleShownText : public QAccessibleTextInterface {
   virtual const QWidget& Shower() const = 0;
   // Where the widget draws each character of the text.
   virtual DrawnLine Drawn() const = 0;
+
+ private:
+  // Drawn() for one text, caret, size and focus (a box draws its text otherwise while it is
+  // edited), kept until the window next handles events: a reader asks about a range of characters
+  // one character at a time, all before the widget repaints.
+  struct Drawing {
+    QString text;
+    int caret;
+    QSize size;
+    bool focused;
+    DrawnLine line;
+  };
+  const DrawnLine& KeptDrawing(const QString& text) const;
+
+  std::shared_ptr<std::optional<Drawing>> drawing_ = std::make_shared<std::optional<Drawing>>();
 };
 
 }  // namespace zentavo

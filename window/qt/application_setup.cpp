@@ -18,6 +18,8 @@ void SetUpApplication(QApplication& app) {
   // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(ZENTAVO_APP_ID);
   app.setStyle(new PlainFrameStyle);
+  // The desktop's palette, read before the design's replaces it.
+  UseContrast(AskedContrast(qEnvironmentVariable("GTK_THEME"), QGuiApplication::palette()));
   // The windows set it on themselves too, where it outweighs the theme's palette for a class.
   app.setPalette(DesignPalette());
   QToolTip::setPalette(DesignPalette());
@@ -25,7 +27,7 @@ void SetUpApplication(QApplication& app) {
   // desktop's font first.
   QApplication::setFont(ToQFont(design::kWindowFont));
   InstallToolkitTranslation(app);
-  InstallAccessibleInterfaces();
+  InstallAccessibleInterfaces(app);
 }
 
 }  // namespace zentavo

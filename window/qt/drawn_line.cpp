@@ -1,25 +1,15 @@
 #include "drawn_line.h"
 
 #include <QFontMetrics>
-#include <QTextLayout>
 #include <algorithm>
 
+#include "laid_out_text.h"
 #include "number_elision.h"
 
 namespace zentavo {
 
 DrawnLine::DrawnLine(const QString& whole, const QString& drawn, const QFont& font, QRect clip)
-    : layout_(std::make_unique<QTextLayout>(drawn, font)),
-      height_(QFontMetrics(font).height()),
-      clip_(clip) {
-  // One line, as a line edit lays out its text.
-  QTextOption option;
-  option.setWrapMode(QTextOption::NoWrap);
-  option.setFlags(QTextOption::IncludeTrailingSpaces);
-  layout_->setTextOption(option);
-  layout_->beginLayout();
-  layout_->createLine();
-  layout_->endLayout();
+    : laid_(LaidOutText::Of(drawn, font)), height_(QFontMetrics(font).height()), clip_(clip) {
   auto units = [](const QString& text) {
     return std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                static_cast<std::size_t>(text.size()));
@@ -27,24 +17,16 @@ DrawnLine::DrawnLine(const QString& whole, const QString& drawn, const QFont& fo
   drawnAt_ = DrawnPositions(units(whole), units(drawn));
 }
 
-DrawnLine::DrawnLine(DrawnLine&&) noexcept = default;
-DrawnLine& DrawnLine::operator=(DrawnLine&&) noexcept = default;
-DrawnLine::~DrawnLine() = default;
-
-QTextLine DrawnLine::Line() const {
-  return layout_->lineAt(0);
-}
-
 int DrawnLine::DrawnLength() const {
-  return static_cast<int>(layout_->text().size());
+  return laid_->Length();
 }
 
 void DrawnLine::Anchor(int position, QPoint at) {
-  origin_ = QPointF(at.x() - qRound(Line().cursorToX(position)), at.y());
+  origin_ = QPointF(at.x() - qRound(laid_->X(position)), at.y());
 }
 
 int DrawnLine::PlaceX(int position) const {
-  return qRound(origin_.x() + Line().cursorToX(position));
+  return qRound(origin_.x() + laid_->X(position));
 }
 
 QRect DrawnLine::DrawnRect(int position) const {
@@ -66,7 +48,7 @@ int DrawnLine::OffsetAt(QPoint point) const {
   const int top = qRound(origin_.y());
   if (point.y() < top || point.y() >= top + height_) return -1;
   // The layout's own answer, settled against the whole pixels the rectangles are given in.
-  int position = Line().xToCursor(point.x() - origin_.x(), QTextLine::CursorOnCharacter);
+  int position = laid_->CharacterAt(point.x() - origin_.x());
   position = std::clamp(position, 0, DrawnLength() - 1);
   while (position > 0 && point.x() < PlaceX(position)) --position;
   while (position < DrawnLength() - 1 && point.x() >= PlaceX(position + 1)) ++position;

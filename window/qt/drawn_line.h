@@ -1,7 +1,8 @@
 // Where each character of a one-line text lies as a widget draws it, in the widget's coordinates.
 // The drawn text may be a shortening of the whole text: the characters its ellipsis stands for all
 // lie where the ellipsis is drawn, and a number shortened in exponent form keeps each digit shown
-// at its own place (see DrawnPositions). Nothing outside the clip is shown.
+// at its own place (see DrawnPositions). Nothing outside the clip is shown. The text's layout is
+// shared with every other drawing of the same text in the same font.
 #pragma once
 
 #include <QFont>
@@ -13,17 +14,13 @@
 
 #include "number_elision.h"
 
-class QTextLayout;
-class QTextLine;
-
 namespace zentavo {
+
+class LaidOutText;
 
 class DrawnLine {
  public:
   DrawnLine(const QString& whole, const QString& drawn, const QFont& font, QRect clip);
-  DrawnLine(DrawnLine&&) noexcept;
-  DrawnLine& operator=(DrawnLine&&) noexcept;
-  ~DrawnLine();
 
   // Places the line so that the place before the drawn text's character `position` is at x, and
   // the line's top at y.
@@ -35,13 +32,12 @@ class DrawnLine {
   int OffsetAt(QPoint point) const;
 
  private:
-  QTextLine Line() const;
   int DrawnLength() const;
   // Where the place before the drawn character `position` is, in whole pixels.
   int PlaceX(int position) const;
   QRect DrawnRect(int position) const;
 
-  std::unique_ptr<QTextLayout> layout_;
+  std::shared_ptr<const LaidOutText> laid_;
   int height_ = 0;
   QRect clip_;
   QPointF origin_;

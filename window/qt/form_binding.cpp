@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "accessible_visibility.h"
 #include "caption_label.h"
 #include "caret_placement.h"
 #include "design_palette.h"
@@ -21,7 +22,7 @@ namespace {
 void SetColour(QWidget& widget, QPalette::ColorRole role, std::optional<Colour> colour) {
   if (!colour) return;
   QPalette palette = widget.palette();
-  palette.setColor(role, ToQColor(*colour));
+  palette.setColor(role, ShownBackground(*colour));
   widget.setPalette(palette);
 }
 
@@ -113,7 +114,10 @@ void FormBinding::BindCommon(Control& control, QWidget& widget, std::function<vo
   place();
   widget.setVisible(control.Visible());
   control.Watch([&control, &widget, place](Property property) {
-    if (property == Property::Visible) widget.setVisible(control.Visible());
+    if (property == Property::Visible) {
+      widget.setVisible(control.Visible());
+      ReportVisibility(widget);
+    }
     if (IsGeometry(property)) place();
     if (property == Property::AccessibleDescription)
       widget.setAccessibleDescription(ToQString(control.AccessibleDescription()));
@@ -148,6 +152,7 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
 
 void FormBinding::BindShownText(TextBox& box, QLineEdit& edit) {
   BindCommon(box, edit);
+  OutlineInInk(edit);
   edit.setAlignment(ToQtAlignment(box.TextAlignment()));
   edit.setMaxLength(LineEditLimit(box));
   edit.setReadOnly(box.ReadOnly());
@@ -212,6 +217,7 @@ void FormBinding::ShowText(const TextBox& box, QLineEdit& edit) {
 QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
   auto* combo = new QComboBox(&frame);
   BindCommon(box, *combo);
+  OutlineInInk(*combo);
   combo->setEditable(false);
   for (int i = 0; i < box.ListCount(); ++i) combo->addItem(ToQString(box.List(i)));
   combo->setCurrentIndex(box.ListIndex());
@@ -248,6 +254,7 @@ QLabel* FormBinding::BindLabel(Label& label, QWidget& frame) {
 QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
   auto* widget = new QPushButton(&frame);
   BindCommon(button, *widget);
+  OutlineInInk(*widget);
   // Enter presses the button that has the focus, as Space does.
   widget->setAutoDefault(true);
   widget->setText(ToQString(button.Caption()));

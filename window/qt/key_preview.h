@@ -1,11 +1,13 @@
 // The window's key preview: every key typed in one of its controls, or in the open list of one
-// of its combo boxes, reaches the form before the control.
+// of its combo boxes, reaches the form before the control, but for an Esc that closes a menu or
+// a list or cancels a compose sequence.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include "compose_watch.h"
 #include "frm_zentavo.h"
 
 namespace zentavo {
@@ -16,6 +18,9 @@ class KeyPreview : public QObject {
  public:
   // Watches the whole application, since an open drop-down list is a window of its own.
   KeyPreview(frmZentavo& form, QWidget& window);
+  ~KeyPreview() override;
+  KeyPreview(const KeyPreview&) = delete;
+  KeyPreview& operator=(const KeyPreview&) = delete;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,6 +34,8 @@ class KeyPreview : public QObject {
   // Qt hands a key that a control leaves alone on to its parents, through this filter again.
   const QEvent* lastEvent_ = nullptr;
   QPointer<QWidget> lastReceiver_;
+  ComposeWatch compose_;
+  bool escapeClosedPopup_ = false;  // the key press of this Esc belongs to what it closed
 };
 
 }  // namespace zentavo

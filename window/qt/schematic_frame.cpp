@@ -5,6 +5,7 @@
 #include <QPen>
 #include <algorithm>
 
+#include "design_palette.h"
 #include "qt_conversions.h"
 
 namespace zentavo {
@@ -71,13 +72,13 @@ void SchematicFrame::paintEvent(QPaintEvent* event) {
       // Only the round dots are smoothed; wires stay sharp-edged.
       painter.setRenderHint(QPainter::Antialiasing, true);
       painter.setPen(QPen(windowText, border));
-      painter.setBrush(shape->FilledBlack() ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+      painter.setBrush(shape->FilledBlack() ? QBrush(windowText) : QBrush(Qt::NoBrush));
       const double half = border / 2.0;
       painter.drawEllipse(QRectF(bounds).adjusted(half, half, -half, -half));
       painter.setRenderHint(QPainter::Antialiasing, false);
       continue;
     }
-    if (shape->FilledBlack()) painter.fillRect(bounds, Qt::black);
+    if (shape->FilledBlack()) painter.fillRect(bounds, windowText);
     const QPoint a = bounds.topLeft(), b = bounds.topRight(), c = bounds.bottomRight(),
                  d = bounds.bottomLeft();
     for (auto [from, to] : {std::pair{a, b}, {d, c}, {a, d}, {b, c}})
@@ -86,7 +87,7 @@ void SchematicFrame::paintEvent(QPaintEvent* event) {
 
   for (const zentavo::Line* line : lines_) {
     if (!line->Visible()) continue;
-    const QColor colour = line->LineColour() ? ToQColor(*line->LineColour()) : windowText;
+    const QColor colour = line->LineColour() ? ShownWire(*line->LineColour()) : windowText;
     DrawLine(painter, event->region(), QPoint(Pixels(line->X1()), Pixels(line->Y1())),
              QPoint(Pixels(line->X2()), Pixels(line->Y2())), line->BorderWidth(), colour);
   }

@@ -8,8 +8,10 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include "announcer.h"
 #include "failure_box.h"
 #include "qt_conversions.h"
+#include "result_keys.h"
 #include "schematic_frame.h"
 #include "window_icon_pixels.h"
 
@@ -35,10 +37,12 @@ ZentavoWindow::ZentavoWindow() : ZentavoWindow(Platform{SystemNumberFormat(), {}
 ZentavoWindow::ZentavoWindow(Platform platform)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      announcer_(new Announcer(*this)),
       form_(OnThisDesktop(std::move(platform))),
       frame_(new SchematicFrame(form_, this)),
       binding_(form_, *this, *frame_),
-      keyPreview_(form_, *this) {
+      keyPreview_(form_, *this),
+      resultKeys_(new ResultKeys(form_, binding_, *this)) {
   setWindowIcon(WindowIcon());
   if (QWidget* first = binding_.WidgetFor(form_.cboRezP)) first->setFocus();
   CentreOnScreen();
@@ -65,6 +69,11 @@ Platform ZentavoWindow::OnThisDesktop(Platform platform) {
     };
   }
   if (!platform.endProgram) platform.endProgram = [] { QCoreApplication::exit(0); };
+  if (!platform.announce) {
+    platform.announce = [this](const std::string& words) {
+      announcer_->Announce(ToQString(words));
+    };
+  }
   return platform;
 }
 

@@ -10,14 +10,16 @@
 
 namespace zentavo {
 
+class Announcer;
+class ResultKeys;
 class SchematicFrame;
 
 class ZentavoWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // On the desktop: its number format, a message box for a failure, and Esc leaving the event
-  // loop with status 0.
+  // On the desktop: its number format, a message box for a failure, announcements through a
+  // screen reader, and Esc leaving the event loop with status 0.
   ZentavoWindow();
   // On another platform, as tests give it; a hook it leaves empty does the desktop's thing.
   explicit ZentavoWindow(Platform platform);
@@ -30,10 +32,12 @@ class ZentavoWindow : public QWidget {
   Platform OnThisDesktop(Platform platform);
   void CentreOnScreen();
 
+  Announcer* announcer_;
   frmZentavo form_;
   SchematicFrame* frame_;
   FormBinding binding_;
   KeyPreview keyPreview_;
+  ResultKeys* resultKeys_;
 };
 
 }  // namespace zentavo

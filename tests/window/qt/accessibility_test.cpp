@@ -173,26 +173,26 @@ TEST_F(WindowTest, ResultBoxesAreReadOnlyAndOfferNoEditingWhileInputsAreEditable
   }
 }
 
-TEST_F(WindowTest, EachValueIsDescribedByItsUnitAsTheUnitChanges) {
+TEST_F(WindowTest, EachValueIsDescribedByItsUnitInWordsAsTheUnitChanges) {
   TypeOver(Form().txtRp(0), "100");
   TypeOver(Form().txtRp(1), "100");
   TypeOver(Form().txtIpt, "1");
   auto description = [this](const Control& control) {
     return Accessible(Widget(control))->text(QAccessible::Description);
   };
-  EXPECT_EQ(description(Form().txtRpt), "Ohm");
-  EXPECT_EQ(description(Form().txtUpt), "V");
-  EXPECT_EQ(description(Form().txtPp(1)), "W");
-  EXPECT_EQ(description(Form().txtIp(0)), "mA");
-  EXPECT_EQ(description(Form().txtIpt), "A");
+  EXPECT_EQ(description(Form().txtRpt), "ohmi");
+  EXPECT_EQ(description(Form().txtUpt), "volți");
+  EXPECT_EQ(description(Form().txtPp(1)), "wați");
+  EXPECT_EQ(description(Form().txtIp(0)), "miliamperi");
+  EXPECT_EQ(description(Form().txtIpt), "amperi");
   PickInList(Form().cboRp(0), 1);
   PickInList(Form().cboRp(1), 1);
-  EXPECT_EQ(description(Form().txtRpt), Shown(Form().lblUMr));
-  EXPECT_EQ(description(Form().txtRpt), "kOhm");
-  EXPECT_EQ(description(Form().txtRp(0)), "kOhm");
-  EXPECT_EQ(description(Form().txtUpt), "kV");
-  // The total's unit label is read as the unit it shows.
+  EXPECT_EQ(description(Form().txtRpt), "kiloohmi");
+  EXPECT_EQ(description(Form().txtRp(0)), "kiloohmi");
+  EXPECT_EQ(description(Form().txtUpt), "kilovolți");
+  // The screen keeps the abbreviations: the total's unit label is read as the unit it shows.
   EXPECT_EQ(Accessible(Widget(Form().lblUMr))->text(QAccessible::Name), "kOhm");
+  EXPECT_EQ(Shown(Form().txtUMU), "kV");
 }
 
 TEST_F(WindowTest, ADropDownListShowsItsChosenEntryAsText) {

@@ -8,7 +8,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 failures = []
 
@@ -55,6 +55,27 @@ def states(accessible):
     return set(accessible.getState().getStates())
 
 
+def kept_states(accessible):
+    """The states as a screen reader that keeps what it once read sees them (Orca, through
+    libatspi's cache, which only the state-changed events it hears update): libatspi keeps states
+    while its own event loop runs."""
+    kept = []
+
+    def read():
+        kept.append(set(accessible.getState().getStates()))
+        Atspi.event_quit()
+        return False
+
+    GLib.idle_add(read)
+    Atspi.event_main()
+    return kept[0]
+
+
+def on_screen(states_read):
+    """Whether a reader's review finds the object: it needs it showing and visible."""
+    return {pyatspi.STATE_SHOWING, pyatspi.STATE_VISIBLE} <= states_read
+
+
 def descendants(accessible):
     for i in range(accessible.childCount):
         child = accessible.getChildAtIndex(i)
@@ -89,10 +110,11 @@ def find_application(name):
 CONTROL_ROLES = {pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON}
 
 
-def control(window, name):
+def control(window, name, roles=CONTROL_ROLES):
     """The box, list or button of that name in the window (a column caption may share it)."""
-    found = [a for a in descendants(window) if a.name == name and a.getRole() in CONTROL_ROLES]
-    check(len(found) == 1, "one control is named %r" % name)
+    found = [a for a in descendants(window) if a.name == name and a.getRole() in roles]
+    check(len(found) == 1, "one %s is named %r" % ("control" if roles == CONTROL_ROLES
+                                                     else "object", name))
     return found[0] if found else None
 
 
@@ -100,7 +122,7 @@ def start(program_path):
     """Starts the program on the X display with its accessibility always on, waits for its window
     on the bus and gives the window the focus; gives the process and the top-level object."""
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       LC_ALL="C.UTF-8")
+                       LC_ALL="C.UTF-8", QT_IM_MODULE="compose")
     program = subprocess.Popen([program_path], env=environment)
     application = wait_until(lambda: find_application("zentavo"), 30)
     if not check(application is not None, "the program appears on the accessibility bus"):

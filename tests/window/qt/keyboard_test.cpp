@@ -1,6 +1,7 @@
 // The calculator used with the keyboard alone, every key sent to whatever has the focus: Tab and
 // Shift+Tab move in the form's tab order past the hidden rows, arrow keys, Home, End and typed
-// characters choose list entries, digits fill the boxes, and Space or Enter press the button.
+// characters choose list entries, digits fill the boxes, Space or Enter press the button, and F6
+// with the arrow keys reaches the results.
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -140,6 +141,35 @@ TEST_F(KeyboardOnly, SpaceReturnAndEnterEachPressTheClearButton) {
     ExpectToClearTheForm([&row] { Press(row.key); });
     EXPECT_EQ(Focus(), Widget(Form().cmdClear));
   }
+}
+
+// F6 takes the focus from a value box to the results, which Tab passes over; Up and Down step
+// through the visible ones in reading order and stop at either end; F6 brings the focus back.
+TEST_F(KeyboardOnly, F6EntersTheResultsAndLeavesThemForWhereTheFocusWas) {
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtRp(1), "100");
+  TypeOver(Form().txtIpt, "1");
+  Widget(Form().txtIpt)->setFocus();
+  struct Row {
+    Qt::Key key;
+    QString focus;
+  };
+  for (const Row& row : {Row{Qt::Key_F6, "txtRpt"},
+                         {Qt::Key_Up, "txtRpt"},
+                         {Qt::Key_Down, "txtPp(0)"},
+                         {Qt::Key_Down, "txtIp(0)"},
+                         {Qt::Key_Down, "txtPp(1)"},
+                         {Qt::Key_Down, "txtIp(1)"},
+                         {Qt::Key_Down, "txtUpt"},
+                         {Qt::Key_Down, "txtUpt"},
+                         {Qt::Key_Up, "txtIp(1)"},
+                         {Qt::Key_F6, "txtIpt"},
+                         {Qt::Key_Tab, "cboIpt"}}) {
+    Press(row.key);
+    EXPECT_EQ(FocusName(), row.focus) << QKeySequence(row.key).toString().toStdString();
+  }
+  EXPECT_EQ(Shown(Form().txtIpt), "1") << "the value box kept its value";
+  EXPECT_EQ(recorded.refusals, 0) << "no key was refused";
 }
 
 }  // namespace

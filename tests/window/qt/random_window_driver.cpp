@@ -44,12 +44,20 @@ const char* const kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}
 const char* const kTyped[] = {
     "0", "1", "2", "3", "4",  "5",      "6",      "7",      "8",      "9",      ".",
     ",", "-", "+", "e", "E",  " ",      "x",      "k",      "ă",      "ș",      "µ",
-    "€", "/", "*", "=", "\t", "\u202f", "\u00a0", "\u2212", "\u0663", "\uff11", "\U0001F600"};
+    "€", "/", "*", "=", "\t", "\u202f", "\u00a0", "\u2212", "\u0663", "\uff11", "\U0001F600",
+    "K", "M", "m", "u", "R",  "r",      "A",      "O",      "h",      "\u03a9", "\u043a"};
+
+// Values typed key by key as they are printed on parts, with their unit's letter or name.
+const char* const kWithUnits[] = {"4k7",       "2M2",  "R47",  "47kOhm", "12mA",     "500uA",
+                                  "1m5",       "100k", "4.7k", "1,5k",   "3.3 MOhm", "2\u03bc2",
+                                  "4k7\u03a9", "k",    "-R5",  "1e3k",   "999999M",  "12 mA"};
 
 // Texts pasted whole.
-const char* const kPasted[] = {"1e308",  "-1e300", "9e307", "-47",  "0.0004", "1,5", "2.2",
-                               "1e-320", "12e8",   "-12e8", "1e5x", "",       " 5 ", "3,3E+2",
-                               ".",      "-.",     "1e",    "1e-",  "+7",     "\t9", "1\n2"};
+const char* const kPasted[] = {
+    "1e308", "-1e300", "9e307", "-47", "0.0004",   "1,5",        "2.2",       "1e-320", "12e8",
+    "-12e8", "1e5x",   "",      " 5 ", "3,3E+2",   ".",          "-.",        "1e",     "1e-",
+    "+7",    "\t9",    "1\n2",  "4k7", "4.7 kOhm", "4,7 kOhm",   "12mA",      "R47",    "2M2",
+    "1m5",   "100k",   "abc",   "k",   "999999M",  "4,7k\u03a9", "500\u00b5A"};
 
 std::string Number(long value) {
   std::array<char, 24> digits{};
@@ -132,8 +140,10 @@ class Driver {
     Checked(what, [&] {
       QWindow* target = QGuiApplication::focusWindow();
       if (target == nullptr) target = window_->windowHandle();
+      // Esc closes an open menu or list; only Esc alone in the window itself ends the program.
       if (key == Qt::Key_Escape && held == Qt::NoModifier &&
-          QApplication::activeModalWidget() == nullptr)
+          QApplication::activeModalWidget() == nullptr &&
+          QApplication::activePopupWidget() == nullptr)
         ++escapes_;
       QTest::sendKeyEvent(QTest::Click, target, key, text, held);
     });
@@ -196,6 +206,10 @@ class Driver {
   }
 
   void TypeCharacters() {
+    if (OneIn(4)) {
+      for (QChar c : QString::fromUtf8(Any(kWithUnits))) Type(QString(c));
+      return;
+    }
     for (int n = Between(1, 8); n > 0; --n)
       Type(QString::fromUtf8(OneIn(3) ? Any(kTyped) : Any(kDigits)));
   }
@@ -225,6 +239,9 @@ class Driver {
         {"Ctrl+A", Qt::Key_A, QString(QChar(1)), Qt::ControlModifier},
         {"Ctrl+Z", Qt::Key_Z, QString(QChar(26)), Qt::ControlModifier},
         {"Alt+Down", Qt::Key_Down, {}, Qt::AltModifier},
+        {"Alt+Up", Qt::Key_Up, {}, Qt::AltModifier},
+        {"Ctrl+Shift+Z", Qt::Key_Z, QString(QChar(26)), Qt::ControlModifier | Qt::ShiftModifier},
+        {"Menu", Qt::Key_Menu, {}, {}},
     };
     const Press& press = Any(presses);
     Key(std::string("presses ") + press.name, press.key, press.text, press.held);

@@ -1,16 +1,23 @@
 """Presses in the real program on an X display the keys that once ended it or changed what was
 typed, and reads the window back through the AT-SPI bus: chords for which X types Esc's control
-character, numbers typed key by key, and the failure box clicked away from under a click-to-focus
-desktop. Usage: real_keys_test.py PROGRAM (inside an X display and a D-Bus session)."""
+character, numbers typed key by key, the failure box clicked away from under a click-to-focus
+desktop, values typed with their unit's letter, and Esc in a menu, an open list, a compose
+sequence and with AltGr. Usage: real_keys_test.py PROGRAM (inside an X display and a D-Bus
+session)."""
 
 import os
 import subprocess
 import sys
 
+import pyatspi
+import Xlib.X
+from Xlib import display
+
 from atspi_session import (check, control, end_with_escape, finish, key, pump, start, stop, text_of,
                            typed, wait_until)
 
 program, application, window_id = start(sys.argv[1])
+x = display.Display()
 try:
     window = application.getChildAtIndex(0)
     def windows():
@@ -36,7 +43,7 @@ try:
           "and every input as it was: %r %r" % (text_of(first), text_of(current)))
 
     # Numbers typed key by key end as typed; 47 and 10 Ohm in parallel make 8.246 Ohm.
-    for keys, volts, unit in (("1e-5", "82.46", "uV"), (".25", "2.0615", "V")):
+    for keys, volts, unit in (("1e-5", "82.46", "microvolți"), (".25", "2.0615", "volți")):
         key("ctrl+a")
         typed(keys)
         check(wait_until(lambda: text_of(current) == keys), "typing %s keeps it: %r"
@@ -64,6 +71,64 @@ try:
     check(wait_until(lambda: windows() == 1), "Enter closes the failure box after the click")
     check(program.poll() is None and text_of(current) == "1e308" and text_of(first) == "47",
           "the program runs on with the inputs as typed")
+
+    # Values written as on parts: the letter picks the unit and may stand for the point.
+    def focus(accessible):
+        accessible.queryComponent().grabFocus()
+        pump(0.3)
+
+    second = control(window, "Rezistenta 2")
+    for box, keys, shown, unit in ((current, "12mA", "12.", "miliamperi"),
+                                   (first, "4k7", "4.7", "kiloohmi"),
+                                   (second, "2M2", "2.2", "megaohmi"),
+                                   (first, "R47", "0.47", "ohmi")):
+        focus(box)
+        key("ctrl+a")
+        typed(keys)
+        check(wait_until(lambda: text_of(box) == shown and box.description == unit),
+              "%s typed shows %s %s: %r %r" % (keys, shown, unit, text_of(box), box.description))
+    focus(second)
+    key("ctrl+a")
+    typed("1,")
+    check(wait_until(lambda: text_of(second) == "1"), "a comma is refused where the point is '.': %r"
+          % text_of(second))
+
+    # Esc closes a box's menu and an open list; the program runs on with every input kept.
+    def inputs():
+        return [text_of(first), first.description, text_of(second), text_of(current)]
+
+    def popups():
+        """How many menus, lists and tips are shown: the windows that no window manager would
+        place. The display is the program's alone."""
+        return sum(1 for window in x.screen().root.query_tree().children
+                   if window.get_attributes().map_state == Xlib.X.IsViewable
+                   and window.get_attributes().override_redirect)
+
+    kept = inputs()
+    wait_until(lambda: popups() == 0)  # the tip of the refused comma
+    box = first.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                    str(box.y + box.height // 2), "click", "3"], check=True)
+    check(wait_until(lambda: popups() == 1), "a right click opens the box's menu")
+    key("Escape")
+    check(wait_until(lambda: not popups()) and program.poll() is None,
+          "Esc closes the menu and leaves the program running")
+    focus(first)
+    key("Tab")
+    key("alt+Up")
+    check(wait_until(lambda: popups() == 1), "Alt+Up opens the unit list")
+    key("Escape")
+    check(wait_until(lambda: not popups()) and program.poll() is None,
+          "Esc closes the list and leaves the program running")
+    check(inputs() == kept, "and every input as it was: %r" % inputs())
+
+    # Esc cancelling a compose sequence, and Esc with AltGr, leave the program running.
+    focus(first)
+    key("Multi_key", "1", "Escape")
+    check(program.poll() is None, "Esc cancelling a compose sequence leaves the program running")
+    key("ISO_Level3_Shift+Escape")
+    check(program.poll() is None, "AltGr+Esc leaves the program running")
+    check(inputs() == kept, "and every input as it was: %r" % inputs())
 
     end_with_escape(program)
 finally:

@@ -1,9 +1,11 @@
 // The window stays readable whatever the desktop's theme: every text-bearing control reaches a
 // contrast of at least 4.5:1 (WCAG AA) between its text and its background, in the palette it
-// paints with and in the pixels it paints, and the wires stay dark on the grey. CTest runs this
-// plain, under a dark and two high-contrast GTK themes through Qt's GTK platform theme (with
-// ZENTAVO_EXPECT_DARK_DESKTOP=1 where the theme is dark), and one test gives the application a
-// dark palette for every widget class, as a dark Qt colour scheme does.
+// paints with and in the pixels it paints, and the wires stay dark on the grey. Asked for high
+// contrast, the window turns black on white, or white on black for an inverse theme, and reaches
+// 7:1 (WCAG AAA) everywhere. CTest runs this plain, under a dark and two high-contrast GTK themes
+// through Qt's GTK platform theme (with ZENTAVO_EXPECT_DARK_DESKTOP=1 where the theme is dark and
+// ZENTAVO_EXPECT_CONTRAST naming the variant expected), and one test gives the application a dark
+// palette for every widget class, as a dark Qt colour scheme does.
 #include <QAbstractItemView>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -17,6 +19,7 @@
 #include <map>
 #include <memory>
 
+#include "design_palette.h"
 #include "failure_box.h"
 #include "frm_zentavo.h"
 #include "qt_conversions.h"
@@ -71,6 +74,14 @@ std::pair<QColor, QColor> PaintedColours(const QImage& image) {
   return {QColor(ink), QColor(background)};
 }
 
+// The variant the run expects, by the name CTest gives it.
+zentavo::Contrast ExpectedContrast() {
+  const QString name = qEnvironmentVariable("ZENTAVO_EXPECT_CONTRAST");
+  if (name == "high") return zentavo::Contrast::High;
+  if (name == "inverse") return zentavo::Contrast::HighInverse;
+  return zentavo::Contrast::Design;
+}
+
 class Themes : public WindowTest {
  protected:
   Themes() {
@@ -79,13 +90,16 @@ class Themes : public WindowTest {
     TypeOver(Form().txtIpt, "3");
   }
 
+  // WCAG's AA for the design, AAA for high contrast.
+  static double Least() { return UsedContrast() == zentavo::Contrast::Design ? 4.5 : 7; }
+
   void ExpectReadable(QWidget& widget, const std::string& what) {
     SCOPED_TRACE(what);
     const auto [text, background] = TextColours(widget);
-    EXPECT_GE(Contrast(text, background), 4.5)
+    EXPECT_GE(Contrast(text, background), Least())
         << text.name().toStdString() << " on " << background.name().toStdString();
     const auto [ink, paper] = PaintedColours(widget.grab().toImage());
-    EXPECT_GE(Contrast(ink, paper), 4.5)
+    EXPECT_GE(Contrast(ink, paper), Least())
         << "painted " << ink.name().toStdString() << " on " << paper.name().toStdString();
   }
 
@@ -100,17 +114,55 @@ class Themes : public WindowTest {
         ExpectReadable(*widget, widget->objectName().toStdString());
     }
     // The middle of the left supply lead, dark on the frame's grey.
-    const Line& supply = Form().linP1;
-    const QImage frame = Widget(Form().fraParalel)->grab().toImage();
-    const qreal ratio = frame.devicePixelRatio();
-    const QPoint lead(qRound((Pixels(supply.X1()) + Pixels(supply.X2())) / 2 * ratio),
-                      qRound(Pixels(supply.Y1()) * ratio));
-    EXPECT_GE(Contrast(QColor(frame.pixel(lead)), ToQColor(design::kWindowGrey)), 4.5)
-        << QColor(frame.pixel(lead)).name().toStdString();
+    const QColor lead = Middle(Widget(Form().fraParalel)->grab().toImage(), Form().linP1);
+    EXPECT_GE(Contrast(lead, ShownBackground(design::kWindowGrey)), Least())
+        << lead.name().toStdString();
+  }
+
+  static QColor Middle(const QImage& drawn, const Line& wire) {
+    const qreal ratio = drawn.devicePixelRatio();
+    return drawn.pixelColor(qRound((Pixels(wire.X1()) + Pixels(wire.X2())) / 2 * ratio),
+                            qRound((Pixels(wire.Y1()) + Pixels(wire.Y2())) / 2 * ratio));
   }
 };
 
+// A high-contrast GTK theme by name, or a desktop palette of pure black and white, asks for the
+// high-contrast variant; anything else keeps the design.
+TEST(AskedContrast, FollowsTheGtkThemeOrAPaletteOfBlackAndWhite) {
+  const auto palette = [](QColor window, QColor text) {
+    QPalette desktop;
+    desktop.setColor(QPalette::Window, window);
+    desktop.setColor(QPalette::WindowText, text);
+    return desktop;
+  };
+  const QPalette light = palette(QColor(239, 239, 239), Qt::black);
+  struct Row {
+    QString theme;
+    QPalette desktop;
+    zentavo::Contrast asked;
+  };
+  const Row rows[] = {
+      {"", light, zentavo::Contrast::Design},
+      {"Adwaita", light, zentavo::Contrast::Design},
+      {"Adwaita:dark", palette(QColor(50, 50, 50), QColor(240, 240, 240)),
+       zentavo::Contrast::Design},
+      {"HighContrast", light, zentavo::Contrast::High},
+      {"highcontrast", light, zentavo::Contrast::High},
+      {"HighContrastInverse", light, zentavo::Contrast::HighInverse},
+      {"HighContrast:dark", light, zentavo::Contrast::HighInverse},
+      {"", palette(Qt::white, Qt::black), zentavo::Contrast::High},
+      {"", palette(Qt::black, Qt::white), zentavo::Contrast::HighInverse},
+      {"", palette(Qt::white, QColor(40, 40, 40)), zentavo::Contrast::Design},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.theme.toStdString() + " " +
+                 row.desktop.color(QPalette::Window).name().toStdString());
+    EXPECT_EQ(AskedContrast(row.theme, row.desktop), row.asked);
+  }
+}
+
 TEST_F(Themes, EveryControlAndWireIsReadable) {
+  ASSERT_EQ(UsedContrast(), ExpectedContrast());
   if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == "gtk3") {
     // Qt falls back silently to its own theme where the GTK one is not installed.
     const QString plugin =
@@ -126,14 +178,27 @@ TEST_F(Themes, EveryControlAndWireIsReadable) {
   ExpectEveryControlReadable();
 }
 
+// In high contrast the window is ink on paper alone: its background, the boxes' and every wire.
+TEST_F(Themes, HighContrastDrawsTheDesignInInkOnPaper) {
+  if (UsedContrast() == zentavo::Contrast::Design) GTEST_SKIP() << "the design's own colours";
+  const bool inverse = UsedContrast() == zentavo::Contrast::HighInverse;
+  const QColor paper = inverse ? Qt::black : Qt::white, ink = inverse ? Qt::white : Qt::black;
+  const QImage frame = Widget(Form().fraParalel)->grab().toImage();
+  EXPECT_EQ(PaintedColours(frame).second, paper);
+  for (const Line* wire : {&Form().linP1, &Form().linP3(1), &Form().linP4(1)})
+    EXPECT_EQ(Middle(frame, *wire), ink) << wire->QualifiedName();
+  for (const TextBox* box : {&Form().txtRp(0), &Form().txtPp(0), &Form().txtUMW(0), &Form().txtRpt})
+    EXPECT_EQ(PaintedColours(Edit(*box)->grab().toImage()).second, paper) << box->QualifiedName();
+}
+
 TEST_F(Themes, AnOpenListAndTheFailureBoxAreReadable) {
   QComboBox* list = Combo(Form().cboRp(0));
   list->showPopup();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(list->view()->window()));
   const QPalette& palette = list->view()->palette();
-  EXPECT_GE(Contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)), 4.5);
+  EXPECT_GE(Contrast(palette.color(QPalette::Text), palette.color(QPalette::Base)), Least());
   const auto [ink, paper] = PaintedColours(list->view()->viewport()->grab().toImage());
-  EXPECT_GE(Contrast(ink, paper), 4.5);
+  EXPECT_GE(Contrast(ink, paper), Least());
   list->hidePopup();
 
   QPointer<FailureBox> box = &FailureBox::Report("Depășire", *window);

@@ -346,12 +346,6 @@ TEST_F(WindowTest, EscFromAnyControlEndsTheProgram) {
       {"read-only result box", [this] { return Edit(Form().txtUpt); }},
       {"closed count list", [this] { return Combo(Form().cboRezP); }},
       {"button", [this] { return Widget(Form().cmdClear); }},
-      {"open unit list",
-       [this]() -> QWidget* {
-         QComboBox* combo = Combo(Form().cboIpt);
-         combo->showPopup();
-         return combo->view();
-       }},
   };
   int expected = 0;
   for (const Row& row : rows) {
@@ -363,9 +357,57 @@ TEST_F(WindowTest, EscFromAnyControlEndsTheProgram) {
     EXPECT_EQ(recorded.endings, ++expected);
     EXPECT_EQ(Shown(Form().txtRp(1)), before);
   }
-  // The open list never saw the Esc, or it would have closed.
-  EXPECT_TRUE(Combo(Form().cboIpt)->view()->isVisible());
-  Combo(Form().cboIpt)->hidePopup();
+}
+
+// Esc closes a box's menu or an open list, opened with the mouse or the keys, and nothing else;
+// Alt+Up opens a list as Alt+Down does and moves no choice.
+TEST_F(WindowTest, EscClosesAnOpenMenuOrListAndNothingElse) {
+  struct Row {
+    const char* what;
+    std::function<void()> open;
+  };
+  const std::vector<Row> rows = {
+      {"a value box's menu",
+       [this] {
+         QLineEdit* edit = Edit(Form().txtRp(0));
+         QContextMenuEvent menu(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                edit->mapToGlobal(edit->rect().center()));
+         QApplication::sendEvent(edit, &menu);
+       }},
+      {"a result box's menu",
+       [this] {
+         QLineEdit* edit = Edit(Form().txtUpt);
+         QContextMenuEvent menu(QContextMenuEvent::Keyboard, edit->rect().center(),
+                                edit->mapToGlobal(edit->rect().center()));
+         QApplication::sendEvent(edit, &menu);
+       }},
+      {"a unit list opened with Alt+Up",
+       [this] {
+         Combo(Form().cboRp(0))->setFocus();
+         QTest::keyClick(Combo(Form().cboRp(0)), Qt::Key_Up, Qt::AltModifier);
+       }},
+      {"the count list opened with Alt+Down",
+       [this] {
+         Combo(Form().cboRezP)->setFocus();
+         QTest::keyClick(Combo(Form().cboRezP), Qt::Key_Down, Qt::AltModifier);
+       }},
+      {"a list opened with the mouse", [this] { Combo(Form().cboIpt)->showPopup(); }},
+  };
+  PickInList(Form().cboRp(0), 2);
+  TypeOver(Form().txtRp(0), "4.7");
+  const std::vector<std::string> before = fuzz::Inputs(Form());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    row.open();
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    EXPECT_EQ(recorded.endings, 0);
+    EXPECT_EQ(fuzz::Inputs(Form()), before);
+  }
+  ExpectWidgetsMirrorTheForm();
 }
 
 TEST_F(WindowTest, OtherKeysGoOnToTheirControl) {
@@ -484,6 +526,19 @@ TEST_F(DefaultFailureBox, IsARomanianMessageBoxThatLeavesTheWindowRunning) {
 
   TypeOver(Form().txtIpt, "2");
   EXPECT_EQ(Shown(Form().txtUpt), "1");
+}
+
+// Edits over the accessibility bus reach the form while the box is open: each failure is told
+// in the one box.
+TEST_F(DefaultFailureBox, AFailureWhileItIsOpenIsToldInIt) {
+  TypeOver(Form().txtRp(0), "1");
+  TypeOver(Form().txtRp(1), "1");
+  for (const char* current : {"1e308", "9e307", "5e307"})
+    Form().UserEditsText(Form().txtIpt, current);
+  int open = 0;
+  for (const QMessageBox* box : window->findChildren<QMessageBox*>()) open += box->isVisible();
+  EXPECT_EQ(open, 1);
+  EXPECT_EQ(Form().txtIpt.Text(), "5e307");
 }
 
 // A click in the window activates it although the box blocks it, as a desktop does; the keys
