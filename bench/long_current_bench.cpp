@@ -2,13 +2,18 @@
 // screen, each until the box has repainted: pasting it, typing and deleting at either end, and
 // redrawing it as the caret blinks; and a screen reader finding the character at a point of it and
 // the screen extents of a current of some length.
+// With --redraws=N it redraws the longest current N times and ends, for callgrind to count
+// instructions in RedrawOnce alone.
 #include <benchmark/benchmark.h>
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <charconv>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 #include "offscreen_application.h"
 #include "window_driving.h"
@@ -46,6 +51,7 @@ class LongCurrentWindow {
     QTest::sendKeyEvent(QTest::Click, edit_, key, text, Qt::NoModifier);
     edit_->repaint();
   }
+  [[gnu::noinline]] void RedrawOnce() { edit_->repaint(); }
 
  private:
   ZentavoWindow window_;
@@ -113,9 +119,16 @@ BENCHMARK(BM_TypeAndDeleteAtStartOfLongestCurrent)->Unit(benchmark::kMillisecond
 void BM_RedrawLongestCurrent(benchmark::State& state) {
   LongCurrentWindow window;
   window.Paste(LongCurrent(window.Longest()));
-  for (auto _ : state) window.Edit().repaint();
+  for (auto _ : state) window.RedrawOnce();
 }
 BENCHMARK(BM_RedrawLongestCurrent)->Unit(benchmark::kMillisecond);
+
+int RedrawLongestCurrent(int count) {
+  LongCurrentWindow window;
+  window.Paste(LongCurrent(window.Longest()));
+  for (int i = 0; i < count; ++i) window.RedrawOnce();
+  return 0;
+}
 
 // A reader's review asks which character lies under a point, here the middle of the box.
 void BM_FindCharacterAtPointInLongestCurrent(benchmark::State& state) {
@@ -165,6 +178,13 @@ BENCHMARK(BM_RangeExtentsOfCurrent)
 
 int main(int argc, char** argv) {
   const zentavo::testing_support::OffscreenApplication app(argc, argv);
+  constexpr std::string_view kRedraws = "--redraws=";
+  if (argc > 1 && std::string_view(argv[1]).starts_with(kRedraws)) {
+    int count = 0;
+    const char* number = argv[1] + kRedraws.size();
+    std::from_chars(number, number + std::strlen(number), count);
+    return zentavo::RedrawLongestCurrent(count);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

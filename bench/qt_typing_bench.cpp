@@ -1,7 +1,8 @@
 // Times one typed character in the real widgets, off screen: from the key press until every box
-// whose text it changes shows the new text and has been repainted.
-// With --keystrokes=N it types N characters and ends, for callgrind to count instructions in
-// TypeAndRepaint alone.
+// whose text it changes shows the new text and has been repainted, and counts the paint events
+// the window's widgets receive for it.
+// With --keystrokes=N it types N characters, prints the paint events per character and ends, for
+// callgrind to count instructions in TypeAndRepaint alone.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -31,15 +32,20 @@ class PaintCounter : public QObject {
     auto found = paints_.find(widget);
     return found == paints_.end() ? 0 : found->second;
   }
+  int AllPaints() const { return all_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints_[watched];
+    if (event->type() == QEvent::Paint) {
+      ++paints_[watched];
+      ++all_;
+    }
     return false;
   }
 
  private:
   std::map<const QObject*, int> paints_;
+  int all_ = 0;
 };
 
 // The four resistors and a current filled in, the caret at the end of the current; typing "1"
@@ -69,11 +75,14 @@ class TypingSetUp {
     for (std::size_t i = 0; i < without.size(); ++i) {
       if (withDigit[i] == without[i]) continue;
       changed_.push_back({edits[static_cast<qsizetype>(i)], withDigit[i], without[i]});
-      paints_.Watch(changed_.back().edit);
     }
+    paints_.Watch(&window_);
+    for (QWidget* widget : window_.findChildren<QWidget*>()) paints_.Watch(widget);
   }
 
   bool ChangesSomething() const { return changed_.size() > 1; }
+  // Paint events received by any of the window's widgets since it was set up.
+  int Paints() const { return paints_.AllPaints(); }
 
   // Types the digit or deletes it, and lets the event loop run until every changed box has
   // painted its new text; false if some box shows a wrong text or never paints.
@@ -114,6 +123,7 @@ void BM_TypedCharacterInWidgets(benchmark::State& state) {
   TypingSetUp typing;
   if (!typing.ChangesSomething()) state.SkipWithError("typing a digit changed no result");
   bool digit = true;
+  const int paintsBefore = typing.Paints();
   for (auto _ : state) {
     if (!typing.TypeAndRepaint(digit)) {
       state.SkipWithError("a changed box does not show its new text, repainted");
@@ -121,17 +131,21 @@ void BM_TypedCharacterInWidgets(benchmark::State& state) {
     }
     digit = !digit;
   }
+  state.counters["paints"] =
+      benchmark::Counter(typing.Paints() - paintsBefore, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_TypedCharacterInWidgets)->Repetitions(5)->ReportAggregatesOnly(true);
 
 int TypeKeystrokes(int count) {
   TypingSetUp typing;
+  const int paintsBefore = typing.Paints();
   for (int i = 0; i < count; ++i) {
     if (!typing.TypeAndRepaint(i % 2 == 0)) {
       std::fputs("a changed box does not show its new text, repainted\n", stderr);
       return 1;
     }
   }
+  std::printf("%d %d\n", typing.Paints() - paintsBefore, count);
   return 0;
 }
 

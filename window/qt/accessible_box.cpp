@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
+#include "fitted_box.h"
 #include "line_edit_text.h"
-#include "result_box.h"
 
 namespace zentavo {
 
@@ -106,7 +106,7 @@ const QWidget& AccessibleBox::Shower() const {
 }
 
 DrawnLine AccessibleBox::Drawn() const {
-  if (const auto* result = qobject_cast<const ResultBox*>(Box())) return result->Drawn();
+  if (const auto* fitted = qobject_cast<const FittedBox*>(Box())) return fitted->Drawn();
   return LineEditDrawnLine(*Box());
 }
 

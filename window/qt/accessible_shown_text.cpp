@@ -21,11 +21,12 @@ const DrawnLine& AccessibleShownText::KeptDrawing(const QString& text) const {
   std::optional<Drawing>& kept = *drawing_;
   const int caret = cursorPosition();
   const QSize size = Shower().size();
+  const bool focused = Shower().hasFocus();
   if (kept && kept->text.constData() == text.constData() && kept->text.size() == text.size() &&
-      kept->caret == caret && kept->size == size)
+      kept->caret == caret && kept->size == size && kept->focused == focused)
     return kept->line;
   const bool waiting = kept.has_value();
-  kept.emplace(Drawing{text, caret, size, Drawn()});
+  kept.emplace(Drawing{text, caret, size, focused, Drawn()});
   if (!waiting) {
     QTimer::singleShot(0, &Shower(), [weak = std::weak_ptr(drawing_)] {
       if (const auto drawing = weak.lock()) drawing->reset();

@@ -40,12 +40,14 @@ class AccessibleShownText : public QAccessibleTextInterface {
   virtual DrawnLine Drawn() const = 0;
 
  private:
-  // Drawn() for one text, caret and size, kept until the window next handles events: a reader
-  // asks about a range of characters one character at a time, all before the widget repaints.
+  // Drawn() for one text, caret, size and focus (a box draws its text otherwise while it is
+  // edited), kept until the window next handles events: a reader asks about a range of characters
+  // one character at a time, all before the widget repaints.
   struct Drawing {
     QString text;
     int caret;
     QSize size;
+    bool focused;
     DrawnLine line;
   };
   const DrawnLine& KeptDrawing(const QString& text) const;

@@ -3,13 +3,12 @@
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QToolTip>
 
 #include "accessible_factory.h"
 #include "design_palette.h"
 #include "frm_zentavo.h"
+#include "plain_frame_style.h"
 #include "qt_conversions.h"
 #include "toolkit_translation.h"
 
@@ -18,7 +17,7 @@ namespace zentavo {
 void SetUpApplication(QApplication& app) {
   // Lets the desktop match the window to its menu entry and icon (the Wayland app id).
   QGuiApplication::setDesktopFileName(ZENTAVO_APP_ID);
-  if (QStyle* fusion = QStyleFactory::create("Fusion")) app.setStyle(fusion);
+  app.setStyle(new PlainFrameStyle);
   // The desktop's palette, read before the design's replaces it.
   UseContrast(AskedContrast(qEnvironmentVariable("GTK_THEME"), QGuiApplication::palette()));
   // The windows set it on themselves too, where it outweighs the theme's palette for a class.

@@ -10,13 +10,11 @@ namespace zentavo {
 
 DrawnLine::DrawnLine(const QString& whole, const QString& drawn, const QFont& font, QRect clip)
     : laid_(LaidOutText::Of(drawn, font)), height_(QFontMetrics(font).height()), clip_(clip) {
-  if (drawn != whole) {
-    const auto ellipsis = drawn.indexOf(QString::fromUtf8(kEllipsis.data(), kEllipsis.size()));
-    if (ellipsis >= 0) {
-      hiddenFrom_ = static_cast<int>(ellipsis);
-      hiddenTo_ = static_cast<int>(whole.size() - (drawn.size() - ellipsis - 1));
-    }
-  }
+  auto units = [](const QString& text) {
+    return std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                               static_cast<std::size_t>(text.size()));
+  };
+  drawnAt_ = DrawnPositions(units(whole), units(drawn));
 }
 
 int DrawnLine::DrawnLength() const {
@@ -37,11 +35,11 @@ QRect DrawnLine::DrawnRect(int position) const {
 }
 
 QRect DrawnLine::CharacterRect(int offset) const {
-  int position = offset;
-  if (hiddenTo_ > hiddenFrom_ && offset >= hiddenFrom_)
-    position = offset < hiddenTo_ ? hiddenFrom_ : offset - (hiddenTo_ - hiddenFrom_) + 1;
-  if (offset < 0 || position >= DrawnLength()) return {};
-  const QRect shown = DrawnRect(position).intersected(clip_);
+  if (offset < 0 || (!drawnAt_.empty() && offset >= static_cast<int>(drawnAt_.size()))) return {};
+  const DrawnSpan span =
+      drawnAt_.empty() ? DrawnSpan{offset, offset} : drawnAt_[static_cast<std::size_t>(offset)];
+  if (span.last >= DrawnLength()) return {};
+  const QRect shown = DrawnRect(span.first).united(DrawnRect(span.last)).intersected(clip_);
   return shown.isEmpty() ? QRect() : shown;
 }
 
@@ -55,9 +53,12 @@ int DrawnLine::OffsetAt(QPoint point) const {
   while (position > 0 && point.x() < PlaceX(position)) --position;
   while (position < DrawnLength() - 1 && point.x() >= PlaceX(position + 1)) ++position;
   if (!DrawnRect(position).contains(point)) return -1;
-  if (hiddenTo_ > hiddenFrom_ && position > hiddenFrom_)
-    return position + (hiddenTo_ - hiddenFrom_) - 1;
-  return position;
+  if (drawnAt_.empty()) return position;
+  // The first character drawn there.
+  for (std::size_t offset = 0; offset < drawnAt_.size(); ++offset)
+    if (drawnAt_[offset].first <= position && position <= drawnAt_[offset].last)
+      return static_cast<int>(offset);
+  return -1;
 }
 
 }  // namespace zentavo

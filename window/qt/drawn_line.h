@@ -1,7 +1,8 @@
 // Where each character of a one-line text lies as a widget draws it, in the widget's coordinates.
 // The drawn text may be a shortening of the whole text: the characters its ellipsis stands for all
-// lie where the ellipsis is drawn. Nothing outside the clip is shown. The text's layout is shared
-// with every other drawing of the same text in the same font.
+// lie where the ellipsis is drawn, and a number shortened in exponent form keeps each digit shown
+// at its own place (see DrawnPositions). Nothing outside the clip is shown. The text's layout is
+// shared with every other drawing of the same text in the same font.
 #pragma once
 
 #include <QFont>
@@ -9,6 +10,9 @@
 #include <QRect>
 #include <QString>
 #include <memory>
+#include <vector>
+
+#include "number_elision.h"
 
 namespace zentavo {
 
@@ -37,9 +41,8 @@ class DrawnLine {
   int height_ = 0;
   QRect clip_;
   QPointF origin_;
-  // The whole text's characters [hiddenFrom_, hiddenTo_) are drawn as the ellipsis at hiddenFrom_.
-  int hiddenFrom_ = 0;
-  int hiddenTo_ = 0;
+  // Where each character of the whole text is drawn; empty where the drawn text is the whole.
+  std::vector<DrawnSpan> drawnAt_;
 };
 
 }  // namespace zentavo

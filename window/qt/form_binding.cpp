@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "accessible_visibility.h"
+#include "caption_label.h"
 #include "caret_placement.h"
 #include "design_palette.h"
 #include "qt_conversions.h"
@@ -17,18 +18,6 @@
 
 namespace zentavo {
 namespace {
-
-Qt::Alignment ToQtAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::Centre:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
 
 void SetColour(QWidget& widget, QPalette::ColorRole role, std::optional<Colour> colour) {
   if (!colour) return;
@@ -141,7 +130,7 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
     BindShownText(box, *result);
     return result;
   }
-  auto* edit = new ValueBox(&frame);
+  auto* edit = new ValueBox(form_.Format().decimalSeparator, &frame);
   BindShownText(box, *edit);
   edit->SetHistory([this, &box] { return form_.CanUndo(box); },
                    [this, &box] { return form_.CanRedo(box); });
@@ -244,8 +233,7 @@ QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
 }
 
 QLabel* FormBinding::BindLabel(Label& label, QWidget& frame) {
-  auto* widget = new QLabel(ToQString(label.Caption()), &frame);
-  widget->setTextFormat(Qt::PlainText);
+  auto* widget = new CaptionLabel(ToQString(label.Caption()), &frame);
   widget->setAlignment(ToQtAlignment(label.CaptionAlignment()));
   // Labels are drawn elements: the boxes lie above them.
   widget->lower();

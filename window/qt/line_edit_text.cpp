@@ -42,10 +42,14 @@ QRect LineEditTextArea(const QLineEdit& box) {
 
 // The input method's cursor rectangle is centred on the caret and starts at the top of the line,
 // both where the box last drew them: it carries the box's scrolling.
+QPoint LineEditCaret(const QLineEdit& box) {
+  const QRect caret = box.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  return {caret.x() + caret.width() / 2, caret.top()};
+}
+
 DrawnLine LineEditDrawnLine(const QLineEdit& box) {
   DrawnLine line(box.text(), box.text(), box.font(), LineEditTextClip(box));
-  const QRect caret = box.inputMethodQuery(Qt::ImCursorRectangle).toRect();
-  line.Anchor(box.cursorPosition(), QPoint(caret.x() + caret.width() / 2, caret.top()));
+  line.Anchor(box.cursorPosition(), LineEditCaret(box));
   return line;
 }
 

@@ -3,6 +3,7 @@
 // the caret in view; only the line edit knows by how much.
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 #include "drawn_line.h"
@@ -13,6 +14,8 @@ namespace zentavo {
 
 QRect LineEditTextClip(const QLineEdit& box);
 QRect LineEditTextArea(const QLineEdit& box);
+// Where the box last drew its caret: its middle, at the top of the line.
+QPoint LineEditCaret(const QLineEdit& box);
 // Where each character of the box's text is, as QLineEdit draws it.
 DrawnLine LineEditDrawnLine(const QLineEdit& box);
 

@@ -4,10 +4,14 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 namespace zentavo {
 
-ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {
+ValueBox::ValueBox(std::string decimalSeparator, QWidget* parent)
+    : FittedBox(std::move(decimalSeparator), parent), longText_(new LongTextPainter(*this)) {
   // Both signals come after textEdited, so while it runs the caret is still the one before.
   connect(this, &QLineEdit::cursorPositionChanged, this, &ValueBox::Settle);
   connect(this, &QLineEdit::selectionChanged, this, &ValueBox::Settle);
@@ -43,7 +47,7 @@ void ValueBox::keyPressEvent(QKeyEvent* event) {
     emit redoAsked();
     return;
   }
-  QLineEdit::keyPressEvent(event);
+  FittedBox::keyPressEvent(event);
 }
 
 // The menu's entry for a command: Qt labels each with its key after a tab, and names none before
@@ -75,9 +79,38 @@ void ValueBox::contextMenuEvent(QContextMenuEvent* event) {
   menu->popup(event->globalPos());
 }
 
+void ValueBox::focusInEvent(QFocusEvent* event) {
+  FittedBox::focusInEvent(event);
+  update();
+}
+
 void ValueBox::focusOutEvent(QFocusEvent* event) {
-  QLineEdit::focusOutEvent(event);
+  FittedBox::focusOutEvent(event);
+  update();
   emit left();
+}
+
+// The focus comes with the press, before it: a click on the fitted drawing means the character
+// the user saw there, not the one the line edit, scrolled as it last drew itself, has there.
+void ValueBox::mousePressEvent(QMouseEvent* event) {
+  const bool onFittedDrawing = PaintedFitted();
+  const QPoint at = event->position().toPoint();
+  FittedBox::mousePressEvent(event);
+  if (onFittedDrawing && event->button() == Qt::LeftButton &&
+      !(event->modifiers() & Qt::ShiftModifier))
+    setCursorPosition(FittedCaretAt(at));
+}
+
+void ValueBox::paintEvent(QPaintEvent* event) {
+  if (!DrawsFitted() && longText_->CanDraw()) {
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    longText_->Draw(painter, panel);
+    return;
+  }
+  FittedBox::paintEvent(event);
+  if (!DrawsFitted()) longText_->LineEditDrew();
 }
 
 }  // namespace zentavo

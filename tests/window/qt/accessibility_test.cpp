@@ -8,6 +8,7 @@
 #include <QSet>
 #include <numeric>
 
+#include "fitted_box.h"
 #include "painted_pixels.h"
 #include "result_box.h"
 #include "window_fixture.h"
@@ -256,22 +257,31 @@ std::vector<int> CheckCharactersAreFoundWhereDrawn(QWidget* widget) {
     EXPECT_TRUE(box.contains(character));
     const QRect local(widget->mapFromGlobal(character.topLeft()), character.size());
     EXPECT_TRUE(HasInk(drawn, local, background, ink)) << "nothing is drawn there";
-    if (edit != nullptr && !edit->isReadOnly()) {
-      // The line edit's own mapping from a point to a place between characters.
-      const int between = edit->cursorPositionAt(local.center());
-      EXPECT_TRUE(between == offset || between == offset + 1) << between;
-    }
     if (character != previous) {
       EXPECT_TRUE(previous.isNull() || character.left() > previous.right());
       firstAtPrevious = offset;
+    }
+    if (edit != nullptr && !edit->isReadOnly()) {
+      // Where a click there puts the caret, before or after all that is drawn there: the line
+      // edit's own mapping while it is edited, the box's mapping of its fitted drawing otherwise.
+      const auto* fitted = qobject_cast<const FittedBox*>(widget);
+      const int between = edit->hasFocus() || fitted == nullptr
+                              ? edit->cursorPositionAt(local.center())
+                              : fitted->FittedCaretAt(local.center());
+      int last = offset;
+      while (last + 1 < text->characterCount() && text->characterRect(last + 1) == character)
+        ++last;
+      EXPECT_TRUE(between == firstAtPrevious || between == last + 1) << between;
     }
     EXPECT_EQ(text->offsetAtPoint(character.center()), firstAtPrevious);
     previous = character;
   }
   EXPECT_EQ(text->characterRect(text->characterCount()), QRect());
   EXPECT_EQ(text->offsetAtPoint(box.topLeft() - QPoint(5, 5)), -1);
-  // A result box draws no caret: whatever it draws in its text area is some character.
-  if (const auto* result = qobject_cast<const ResultBox*>(widget)) {
+  // A result box, or a value box not being edited, draws no caret: whatever it draws in its text
+  // area is some character.
+  const auto* result = qobject_cast<const FittedBox*>(widget);
+  if (result != nullptr && (result->isReadOnly() || !result->hasFocus())) {
     QRegion characters;
     for (int offset : shown) {
       const QRect character = text->characterRect(offset);
@@ -328,6 +338,51 @@ TEST_F(WindowTest, AShortenedResultsCharactersAreFoundWhereItDrawsThem) {
   const int ellipsis = static_cast<int>(power->DrawnText().text.indexOf(QChar(0x2026)));
   EXPECT_EQ(text->characterRect(ellipsis), text->characterRect(ellipsis + 1))
       << "digits behind the ellipsis";
+
+  // A number written without an exponent is drawn in its exponent form: each digit shown is found
+  // where it is drawn, the first one with the separator the form puts after it, and the rest of
+  // the number, its own separator included, where the ellipsis and the exponent are.
+  Form().txtPp(0).SetText("30864166385802.8");
+  const QString drawn = power->DrawnText().text;
+  ASSERT_TRUE(drawn.startsWith("3.08") && drawn.endsWith(QString(QChar(0x2026)) + "E+13"))
+      << drawn.toStdString();
+  EXPECT_EQ(CheckCharactersAreFoundWhereDrawn(power), AllOffsets(16));
+  const int hidden = static_cast<int>(drawn.indexOf(QChar(0x2026))) - 1;
+  EXPECT_GT(text->characterRect(0).width(), text->characterRect(1).width())
+      << "the first digit with the separator drawn after it";
+  EXPECT_EQ(text->characterRect(hidden), text->characterRect(14)) << "the number's separator";
+}
+
+// A value box not being edited shows its whole value from its first character, in a smaller size
+// or shortened where needed, and a reader finds each character where it is drawn; a click puts the
+// caret where it falls in that drawing. Being edited again, the box scrolls to its caret.
+TEST_F(WindowTest, AValueBoxNotBeingEditedShowsItsWholeValueWhereAReaderFindsIt) {
+  auto* current = qobject_cast<FittedBox*>(Edit(Form().txtIpt));
+  ASSERT_NE(current, nullptr);
+  for (const QString typed : {"123456789", "12345678901234567890123456789012345678901"}) {
+    SCOPED_TRACE(typed.toStdString());
+    TypeOver(Form().txtIpt, typed);
+    ASSERT_EQ(current->text(), typed);
+    Widget(Form().cmdClear)->setFocus();
+    const FittedBox::Drawing& drawing = current->DrawnText();
+    EXPECT_LT(drawing.font.pixelSize(), current->font().pixelSize());
+    EXPECT_EQ(drawing.text == typed, typed.size() < 20) << drawing.text.toStdString();
+    EXPECT_EQ(CheckCharactersAreFoundWhereDrawn(current),
+              AllOffsets(static_cast<int>(typed.size())));
+
+    // The fourth character as drawn, clicked on its left half.
+    const QRect fourth(
+        current->mapFromGlobal(Accessible(current)->textInterface()->characterRect(3).topLeft()),
+        QSize(2, 2));
+    QTest::mouseClick(current, Qt::LeftButton, {}, fourth.topLeft());
+    EXPECT_TRUE(current->hasFocus());
+    EXPECT_EQ(current->cursorPosition(), 3);
+    current->end(false);
+    const std::vector<int> edited = CheckCharactersAreFoundWhereDrawn(current);
+    ASSERT_FALSE(edited.empty());
+    EXPECT_EQ(edited.back(), typed.size() - 1) << "scrolled to the caret at the end";
+    EXPECT_GT(edited.front(), 0) << "the start scrolled out of view";
+  }
 }
 
 // A current longer than its box is scrolled so that the caret stays in view: the characters shown

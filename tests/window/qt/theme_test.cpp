@@ -10,9 +10,11 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QtMath>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -209,6 +211,40 @@ TEST_F(Themes, AnOpenListAndTheFailureBoxAreReadable) {
       ExpectReadable(*widget, "failure box " + widget->objectName().toStdString());
   }
   box->close();
+}
+
+// The boxes, lists and the button are drawn as the Fusion style draws them, in the same colours
+// and states, only with square corners: every pixel but the four by four at each corner, where
+// Fusion rounds its outline and the ring inside it, is Fusion's.
+TEST_F(Themes, BoxesListsAndTheButtonKeepFusionsLookWithSquareCorners) {
+  Edit(Form().txtIpt)->setFocus();
+  const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+  const Control* const drawn[] = {&Form().txtIpt,    &Form().txtRp(1), &Form().txtPp(0),
+                                  &Form().txtUMW(0), &Form().cboRp(0), &Form().cboRezP,
+                                  &Form().cmdClear};
+  for (const Control* control : drawn) {
+    SCOPED_TRACE(control->QualifiedName());
+    QWidget* widget = Widget(*control);
+    // Fusion keeps its drawings of lists in a cache whose keys do not name the style.
+    QPixmapCache::clear();
+    const QImage ours = widget->grab().toImage();
+    widget->setStyle(fusion.get());
+    QPixmapCache::clear();
+    const QImage theirs = widget->grab().toImage();
+    widget->setStyle(nullptr);
+    ASSERT_EQ(ours.size(), theirs.size());
+    const int corner = qCeil(4 * ours.devicePixelRatio());
+    const QRect middle(QPoint(corner, corner), ours.size() - QSize(2 * corner, 2 * corner));
+    int differing = 0;
+    for (int y = 0; y < ours.height(); ++y) {
+      for (int x = 0; x < ours.width(); ++x) {
+        const bool inCorner =
+            (x < middle.left() || x > middle.right()) && (y < middle.top() || y > middle.bottom());
+        if (!inCorner && ours.pixel(x, y) != theirs.pixel(x, y)) ++differing;
+      }
+    }
+    EXPECT_EQ(differing, 0);
+  }
 }
 
 // A dark colour scheme as a Qt desktop gives it: a dark palette for the application and for

@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QMenu>
@@ -13,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "long_text_painter.h"
+#include "painted_pixels.h"
 #include "value_box.h"
 #include "window_fixture.h"
 
@@ -231,26 +234,83 @@ TEST_F(WindowTest, TypedKeysReachTheFormAndTheWidgetsShowItsResults) {
   EXPECT_TRUE(recorded.failures.empty());
 }
 
+// Counts the paint events of every widget of a window.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& window) {
+    window.installEventFilter(this);
+    for (QWidget* widget : window.findChildren<QWidget*>()) widget->installEventFilter(this);
+  }
+  int Paints(const QObject* widget) const { return paints_.value(widget); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_[watched];
+    return false;
+  }
+
+ private:
+  QHash<const QObject*, int> paints_;
+};
+
 // One keystroke rewrites most results several times in the model; each box shows only its last
-// text, so that it is laid out and repainted once.
-TEST_F(WindowTest, AKeystrokeShowsEachChangedTextOnce) {
+// text, so that it is laid out and repainted once; and only the boxes whose text changed are
+// repainted, not the boxes and lists their edges overlap, while the screen still shows what a
+// whole repaint of the window shows.
+TEST_F(WindowTest, AKeystrokeShowsAndRepaintsOnlyTheTextsItChanges) {
   TypeOver(Form().txtRp(0), "100");
   TypeOver(Form().txtRp(1), "220");
   TypeOver(Form().txtIpt, "1");
+  // Typed without the focus, so that no blinking caret repaints the box on its own.
+  Widget(Form().cmdClear)->setFocus();
+  QTest::qWait(0);
   std::vector<std::pair<QLineEdit*, std::unique_ptr<QSignalSpy>>> spies;
   for (QLineEdit* edit : window->findChildren<QLineEdit*>())
     spies.emplace_back(edit, std::make_unique<QSignalSpy>(edit, &QLineEdit::textChanged));
+  const PaintCounter paints(*window);
 
-  QTest::keyClick(Edit(Form().txtIpt), Qt::Key_2);
+  QLineEdit* current = Edit(Form().txtIpt);
+  current->end(false);
+  QTest::keyClick(current, Qt::Key_2);
+  QTest::qWait(0);
 
   int changed = 0;
   for (const auto& [edit, spy] : spies) {
     SCOPED_TRACE(edit->objectName().toStdString());
     EXPECT_LE(spy->count(), 1);
+    EXPECT_EQ(paints.Paints(edit), spy->count());
     changed += static_cast<int>(spy->count());
   }
   EXPECT_GE(changed, 6);  // the current, the voltage, two powers and two branch currents
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (qobject_cast<QLineEdit*>(widget) == nullptr) {
+      EXPECT_EQ(paints.Paints(widget), 0) << widget->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(window->screen()->grabWindow(window->winId()).toImage(), window->grab().toImage());
   ExpectWidgetsMirrorTheForm();
+}
+
+// A long current, redrawn while nothing about it changes (the caret blinking), is drawn from the
+// box's own layout exactly as the line edit drew it, the caret at the end or in the middle.
+TEST_F(WindowTest, ALongCurrentIsRedrawnAsTheLineEditDrewIt) {
+  const QString current = "0." + QString(LongTextPainter::kLongText, '0') + "1";
+  PasteOver(Form().txtIpt, current);
+  QLineEdit* box = Edit(Form().txtIpt);
+  ASSERT_EQ(box->text(), current);
+  auto onScreen = [&] {
+    const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+    return screen.copy(testing_support::DevicePixels(
+        screen, QRect(box->mapTo(window.get(), QPoint()), box->size())));
+  };
+  for (const int caret : {static_cast<int>(current.size()), 300}) {
+    SCOPED_TRACE(caret);
+    box->setCursorPosition(caret);
+    QTest::qWait(0);
+    const QImage drawnByTheLineEdit = onScreen();
+    box->repaint();
+    EXPECT_EQ(onScreen(), drawnByTheLineEdit);
+  }
 }
 
 // Each way a user chooses a unit in a closed or open list; every one recalculates.

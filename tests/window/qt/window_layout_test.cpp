@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <memory>
 
+#include "caption_label.h"
+#include "painted_pixels.h"
 #include "window_fixture.h"
 
 namespace zentavo {
@@ -121,6 +124,37 @@ TEST_P(WindowLayout, GrabShowsTheDesignColoursAndTheSchematicWhereTheyBelong) {
         << probe.what << " at " << at.x() << "," << at.y() << " shows "
         << image.pixelColor(at * image.devicePixelRatio()).name().toStdString() << ", not "
         << probe.colour.name().toStdString();
+  }
+}
+
+// Every caption the window starts with shows the pixels the build drew for this scale and place
+// (so that the caption font, and the signature's bold one, are never loaded), and the window shows
+// there what labels set up alike, drawing their text, show.
+TEST_P(WindowLayout, EveryCaptionShowsWhatALabelDrawingItsTextShows) {
+  std::vector<std::unique_ptr<QLabel>> twins;
+  for (Control* control : Form().Controls()) {
+    auto* caption = qobject_cast<CaptionLabel*>(Widget(*control));
+    if (caption == nullptr || !caption->isVisible()) continue;
+    SCOPED_TRACE(control->QualifiedName());
+    EXPECT_TRUE(caption->ShowsPredrawnPixels());
+    auto twin = std::make_unique<QLabel>(caption->text(), caption->parentWidget());
+    twin->setTextFormat(Qt::PlainText);
+    twin->setFont(caption->font());
+    twin->setAlignment(caption->alignment());
+    twin->setGeometry(caption->geometry());
+    twin->stackUnder(caption);
+    EXPECT_EQ(twin->sizeHint(), caption->size());
+    twins.push_back(std::move(twin));
+  }
+  EXPECT_GE(twins.size(), 8u);
+  const QImage predrawn = window->grab().toImage();
+  for (const auto& twin : twins) twin->show();
+  for (QLabel* caption : window->findChildren<CaptionLabel*>()) caption->hide();
+  const QImage drawnAsText = window->grab().toImage();
+  for (const auto& twin : twins) {
+    const QRect pixels = testing_support::DevicePixels(
+        predrawn, QRect(twin->mapTo(window.get(), QPoint()), twin->size()));
+    EXPECT_EQ(drawnAsText.copy(pixels), predrawn.copy(pixels)) << twin->text().toStdString();
   }
 }
 
