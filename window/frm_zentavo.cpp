@@ -72,6 +72,7 @@ void frmZentavo::RunUserAction(const std::function<void()>& action) {
       failed = failure.Kind();
     }
   }
+  if (ActionEnded) ActionEnded();
   // The report comes after the action has ended, so that what it starts is a new action.
   if (failed && platform_.showFailure) platform_.showFailure(FailureMessage(*failed));
   AnnounceChangedResults(failed.has_value());

@@ -83,6 +83,11 @@ class frmZentavo : public CircuitControls {
   bool UserPressesKey(std::int16_t characterCode);
   static constexpr std::int16_t kEscape = 27;  // the character code that ends the program
 
+  // Raised once at the end of each user action, before a failure in it is reported: a display
+  // shows the controls' texts then, however often the action rewrote them.
+  std::function<void()> ActionEnded;
+  bool ActionRunning() const { return actionDepth_ > 0; }
+
   // Every control, in the order of the design: the window first, then the frame and its contents.
   std::vector<Control*> Controls();
 

@@ -72,6 +72,7 @@ FormBinding::FormBinding(frmZentavo& form, QWidget& window, QWidget& frame) : fo
                                [](Control&) {}});  // shapes and lines: the frame paints them
   }
   SetTabOrder();
+  form.ActionEnded = [this] { ShowTexts(); };
 }
 
 QWidget* FormBinding::WidgetFor(const Control& control) const {
@@ -146,7 +147,7 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
   QObject::connect(edit, &ValueBox::redoAsked, edit,
                    [this, &box, edit] { UserEdit(box, *edit, [&] { form_.UserRedoes(box); }); });
   QObject::connect(edit, &ValueBox::left, edit,
-                   [this, &box] { RunUserAction([&] { form_.UserLeaves(box); }); });
+                   [this, &box] { form_.UserLeaves(box); });
   return edit;
 }
 
@@ -158,47 +159,24 @@ void FormBinding::BindShownText(TextBox& box, QLineEdit& edit) {
   edit.setReadOnly(box.ReadOnly());
   SetColour(edit, QPalette::Base, box.BackColour());
   ShowText(box, edit);
+  textBoxes_.emplace_back(&box, &edit);
+  // Outside the user's actions, a text shows as it changes.
   box.Watch([this, &box, &edit](Property property) {
-    if (property == Property::Text) TextChanged(box, edit);
+    if (property == Property::Text && !form_.ActionRunning()) ShowText(box, edit);
   });
 }
 
 void FormBinding::UserEdit(const TextBox& box, QLineEdit& edit,
                            const std::function<void()>& action) {
   editedByUser_ = &box;
-  RunUserAction([&] {
-    action();
-    // The box ends showing what the model keeps, whether or not the model wrote it anew.
-    TextChanged(box, edit);
-  });
+  action();
+  // The box ends showing what the form keeps, also where the form took no action on the edit.
+  ShowText(box, edit);
   editedByUser_ = nullptr;
 }
 
-void FormBinding::TextChanged(const TextBox& box, QLineEdit& edit) {
-  if (!inUserAction_) {
-    ShowText(box, edit);
-    return;
-  }
-  const std::pair<const TextBox*, QLineEdit*> pending(&box, &edit);
-  if (std::find(pendingTexts_.begin(), pendingTexts_.end(), pending) == pendingTexts_.end())
-    pendingTexts_.push_back(pending);
-}
-
-template <typename Action>
-void FormBinding::RunUserAction(Action action) {
-  if (inUserAction_) {
-    action();
-    return;
-  }
-  {
-    inUserAction_ = true;
-    const struct Ended {
-      bool& inAction;
-      ~Ended() { inAction = false; }
-    } ended{inUserAction_};
-    action();
-  }
-  for (auto [box, edit] : std::exchange(pendingTexts_, {})) ShowText(*box, *edit);
+void FormBinding::ShowTexts() {
+  for (auto [box, edit] : textBoxes_) ShowText(*box, *edit);
 }
 
 void FormBinding::ShowText(const TextBox& box, QLineEdit& edit) {
@@ -223,7 +201,7 @@ QComboBox* FormBinding::BindComboBox(ComboBox& box, QWidget& frame) {
   combo->setCurrentIndex(box.ListIndex());
   // activated comes only from the user: a pick in the list, an arrow key or a typed letter.
   QObject::connect(combo, &QComboBox::activated, combo, [this, &box, combo](int entry) {
-    RunUserAction([&] { form_.UserPicks(box, entry); });
+    form_.UserPicks(box, entry);
     combo->setCurrentIndex(box.ListIndex());
   });
   box.Watch([&box, combo](Property property) {
@@ -260,7 +238,7 @@ QPushButton* FormBinding::BindButton(CommandButton& button, QWidget& frame) {
   widget->setText(ToQString(button.Caption()));
   SetColour(*widget, QPalette::Button, button.BackColour());
   QObject::connect(widget, &QPushButton::clicked, widget,
-                   [this, &button] { RunUserAction([&] { form_.UserClicks(button); }); });
+                   [this, &button] { form_.UserClicks(button); });
   button.Watch([&button, widget](Property property) {
     if (property == Property::Caption) widget->setText(ToQString(button.Caption()));
   });

@@ -22,6 +22,7 @@ class FormBinding {
   // The window holds the frame; the frame holds every other control, one widget for each box,
   // list, label and button (shapes and lines are painted by the frame).
   FormBinding(frmZentavo& form, QWidget& window, QWidget& frame);
+  ~FormBinding() { form_.ActionEnded = nullptr; }
   FormBinding(const FormBinding&) = delete;
   FormBinding& operator=(const FormBinding&) = delete;
 
@@ -41,18 +42,15 @@ class FormBinding {
   // Name, font, visibility and placement; place defaults to the control's rectangle.
   void BindCommon(Control& control, QWidget& widget, std::function<void()> place = {});
   void ShowText(const TextBox& box, QLineEdit& edit);
-  // A text written while a user action runs is shown once, when the action ends: the model
-  // rewrites most results several times in one action.
-  void TextChanged(const TextBox& box, QLineEdit& edit);
-  template <typename Action>
-  void RunUserAction(Action action);
+  // The form rewrites most results several times in one action: their widgets show them once,
+  // when it ends.
+  void ShowTexts();
   void SetTabOrder();
 
   frmZentavo& form_;
   std::unordered_map<const Control*, QWidget*> widgets_;
+  std::vector<std::pair<const TextBox*, QLineEdit*>> textBoxes_;
   const TextBox* editedByUser_ = nullptr;
-  bool inUserAction_ = false;
-  std::vector<std::pair<const TextBox*, QLineEdit*>> pendingTexts_;
 };
 
 }  // namespace zentavo
