@@ -11,10 +11,11 @@
 #include <string>
 
 #include "drawn_line.h"
+#include "line_edit_text.h"
 
 namespace zentavo {
 
-class FittedBox : public QLineEdit {
+class FittedBox : public QLineEdit, public DrawsOwnLine {
   Q_OBJECT
 
  public:
@@ -29,7 +30,7 @@ class FittedBox : public QLineEdit {
   // Where the text is drawn: the line edit's contents, less its margins.
   QRect TextArea() const;
   // Where each character of the text is drawn, fitted or as the line edit draws it.
-  DrawnLine Drawn() const;
+  DrawnLine Drawn() const override;
   // Where the text was drawn fitted, the place before the character nearest `point`, as a click
   // there means it.
   int FittedCaretAt(QPoint point) const;

@@ -19,4 +19,13 @@ QPoint LineEditCaret(const QLineEdit& box);
 // Where each character of the box's text is, as QLineEdit draws it.
 DrawnLine LineEditDrawnLine(const QLineEdit& box);
 
+// A line edit that draws its text otherwise than QLineEdit does says where each character lies.
+class DrawsOwnLine {
+ public:
+  virtual DrawnLine Drawn() const = 0;
+
+ protected:
+  ~DrawsOwnLine() = default;
+};
+
 }  // namespace zentavo

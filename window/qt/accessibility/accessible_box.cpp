@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 
-#include "fitted_box.h"
 #include "line_edit_text.h"
 
 namespace zentavo {
@@ -106,7 +105,7 @@ const QWidget& AccessibleBox::Shower() const {
 }
 
 DrawnLine AccessibleBox::Drawn() const {
-  if (const auto* fitted = qobject_cast<const FittedBox*>(Box())) return fitted->Drawn();
+  if (const auto* own = dynamic_cast<const DrawsOwnLine*>(Box())) return own->Drawn();
   return LineEditDrawnLine(*Box());
 }
 
