@@ -19,7 +19,7 @@
 #include "reference_rounding.h"
 #include "utf8.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 namespace {
 
 using testing_support::kFormats;
@@ -269,11 +269,11 @@ std::vector<double> DoublesOf(const std::uint8_t* data, std::size_t size) {
 }
 
 }  // namespace
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zentavo;
-  using namespace zentavo::fuzz;
+  using namespace zentavo::fuzz_reference;
   std::string text(data, data + size);
   for (const NumberFormat& format : kFormats) {
     CheckInputSyntax(text, format);

@@ -10,8 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zentavo;
   using testing_support::kFormats;
-  fuzz::ByteReader in(data, size);
-  fuzz::CheckedSession session(kFormats[in.Next() % std::size(kFormats)]);
+  fuzz_reference::ByteReader in(data, size);
+  form_checks::CheckedSession session(kFormats[in.Next() % std::size(kFormats)]);
   while (!in.AtEnd() && !session.Ended()) session.PerformNext(in);
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 
 class ByteReader {
  public:
@@ -19,4 +19,4 @@ class ByteReader {
   std::size_t next_ = 0;
 };
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -6,7 +6,9 @@
 #include "reference_number.h"
 #include "utf8_text.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
+
+using namespace fuzz_reference;
 namespace {
 
 bool Fits(const TextBox& box, const std::string& text) {
@@ -232,4 +234,4 @@ void CheckedSession::Perform(const UserAction& action) {
   computingActions_ += form_.txtIp(0).Text().empty() ? 0 : 1;
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

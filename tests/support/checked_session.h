@@ -11,7 +11,7 @@
 #include "frm_zentavo.h"
 #include "user_actions.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
 
 class CheckedSession {
  public:
@@ -22,7 +22,7 @@ class CheckedSession {
 
   // Whether the user has ended the program (with Esc).
   bool Ended() const { return ended_; }
-  void PerformNext(ByteReader& in) { Perform(DecodeAction(in, form_)); }
+  void PerformNext(fuzz_reference::ByteReader& in) { Perform(DecodeAction(in, form_)); }
   void Perform(const UserAction& action);
 
   frmZentavo& Form() { return form_; }
@@ -60,4 +60,4 @@ class CheckedSession {
   frmZentavo form_;
 };
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

@@ -18,7 +18,8 @@
 #include <cmath>
 #include <limits>
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
+
 namespace {
 
 static_assert(std::numeric_limits<long double>::max_exponent >
@@ -101,4 +102,4 @@ CircuitReference ReferenceFor(const CircuitInputs& inputs) {
   return reference;
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

@@ -7,7 +7,7 @@
 
 #include "circuit_controls.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
 
 // All quantities are non-negative.
 struct Range {
@@ -37,4 +37,4 @@ CircuitReference ReferenceFor(const CircuitInputs& inputs);
 // 3-decimal rounding's own conversion to a double, the 15-digit text, and reading that text.
 long double DisplayError();
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

@@ -11,7 +11,9 @@
 #include "reference_number.h"
 #include "utf8_text.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
+
+using namespace fuzz_reference;
 namespace {
 
 constexpr int kRowPitch = 720;
@@ -264,4 +266,4 @@ void CheckFormState(frmZentavo& form, const ActionOutcome& outcome) {
   StateCheck(form, outcome).Run();
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

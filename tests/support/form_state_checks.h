@@ -6,7 +6,7 @@
 
 #include "frm_zentavo.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
 
 struct ActionOutcome {
   std::string action;          // what the user did, for the report
@@ -28,4 +28,4 @@ std::vector<std::string> Everything(frmZentavo& form);
 // it, and the results are either cleared or what the inputs give, within the display's rounding.
 void CheckFormState(frmZentavo& form, const ActionOutcome& outcome);
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

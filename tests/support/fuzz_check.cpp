@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 
 void Fail(const std::string& what) {
   std::fputs("Broken property: ", stderr);
@@ -12,4 +12,4 @@ void Fail(const std::string& what) {
   std::abort();
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 
 [[noreturn]] void Fail(const std::string& what);
 
@@ -18,4 +18,4 @@ inline std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -12,7 +12,7 @@
 
 #include "fuzz_check.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 namespace {
 
 bool IsBlank(char c) {
@@ -231,4 +231,4 @@ std::optional<ReferenceTyped> ReadWithUnit(std::string_view text, std::string_vi
   return std::nullopt;
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

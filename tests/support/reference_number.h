@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 
 enum class Reading { NotANumber, TooLarge, Number, Beginning };
 
@@ -46,4 +46,4 @@ enum class UnitList { Resistor, Current };
 std::optional<ReferenceTyped> ReadWithUnit(std::string_view text, std::string_view decimalSeparator,
                                            UnitList list);
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -9,7 +9,7 @@
 
 #include "fuzz_check.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 namespace {
 
 // 2^-1074, the smallest double, has 1074 decimals: with that many every double is written exactly.
@@ -78,4 +78,4 @@ double RoundToFifteenDigits(double x) {
   return rounded;
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -2,7 +2,7 @@
 // so that it shares nothing with the calculator's.
 #pragma once
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 
 // x rounded half to even to `places` decimals (0 or more), as the double nearest that decimal.
 double ExactRoundHalfEven(double x, int places);
@@ -11,4 +11,4 @@ double ExactRoundHalfEven(double x, int places);
 // when that decimal is beyond the largest double (x within 5E+293 of it).
 double RoundToFifteenDigits(double x);
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -8,7 +8,9 @@
 #include "fuzz_check.h"
 #include "utf8_text.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
+
+using namespace fuzz_reference;
 namespace {
 
 // The first byte of an action, modulo 32, picks its kind: below kTypes it types, below kDeletes it
@@ -164,4 +166,4 @@ UserAction DecodeAction(ByteReader& in, frmZentavo& form) {
   return action;
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

@@ -9,7 +9,7 @@
 #include "byte_reader.h"
 #include "frm_zentavo.h"
 
-namespace zentavo::fuzz {
+namespace zentavo::form_checks {
 
 struct UserAction {
   enum class Kind { Edit, Pick, ClickClear, Leave, PressKey };
@@ -22,6 +22,6 @@ struct UserAction {
   std::string description;
 };
 
-UserAction DecodeAction(ByteReader& in, frmZentavo& form);
+UserAction DecodeAction(fuzz_reference::ByteReader& in, frmZentavo& form);
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::form_checks

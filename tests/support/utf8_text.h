@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zentavo::fuzz {
+namespace zentavo::fuzz_reference {
 
 inline std::vector<std::string> Characters(std::string_view text) {
   std::vector<std::string> characters;
@@ -26,4 +26,4 @@ inline std::string Joined(const std::vector<std::string>& characters) {
   return text;
 }
 
-}  // namespace zentavo::fuzz
+}  // namespace zentavo::fuzz_reference

@@ -15,7 +15,7 @@
 namespace zentavo {
 namespace {
 
-using fuzz::CheckedSession;
+using form_checks::CheckedSession;
 using testing_support::FormatName;
 using testing_support::kComma;
 using testing_support::kDot;
@@ -30,7 +30,7 @@ TEST_P(RandomActionsTest, EveryActionLeavesTheWindowConsistent) {
   // No action takes more than a few dozen bytes.
   std::vector<std::uint8_t> bytes(64 * kActions);
   for (std::uint8_t& b : bytes) b = static_cast<std::uint8_t>(byte(random));
-  fuzz::ByteReader in(bytes.data(), bytes.size());
+  fuzz_reference::ByteReader in(bytes.data(), bytes.size());
   int actions = 0, computing = 0, failing = 0;
   // Esc ends a session; the next one starts afresh.
   while (actions < kActions) {
@@ -112,7 +112,7 @@ TEST_P(BadInputTest, EveryPastedTextIsCorrectedAndTheWindowStaysConsistent) {
     CheckedSession session(GetParam());
     auto paste = [&session](TextBox& field, const std::string& pasted) {
       session.Perform(
-          {.kind = fuzz::UserAction::Kind::Edit,
+          {.kind = form_checks::UserAction::Kind::Edit,
            .box = &field,
            .newText = pasted,
            .description = "the user pastes \"" + pasted + "\" into " + field.QualifiedName()});

@@ -38,7 +38,7 @@ class KeyChords : public WindowTest {
  protected:
   std::vector<QString> Inputs() {
     std::vector<QString> shown;
-    for (const Control* control : fuzz::InputControls(Form()))
+    for (const Control* control : form_checks::InputControls(Form()))
       shown.push_back(Visit(*control, Overloaded{[this](const TextBox& box) { return Shown(box); },
                                                  [this](const ComboBox& box) { return Shown(box); },
                                                  [](const Control&) { return QString(); }}));
@@ -46,7 +46,7 @@ class KeyChords : public WindowTest {
   }
   std::vector<QString> ModelInputs() {
     std::vector<QString> held;
-    for (const std::string& input : fuzz::Inputs(Form())) held.push_back(ToQString(input));
+    for (const std::string& input : form_checks::Inputs(Form())) held.push_back(ToQString(input));
     return held;
   }
   void Enter() {

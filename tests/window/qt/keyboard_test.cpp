@@ -117,8 +117,9 @@ TEST_F(KeyboardOnly, ComputesTheCircuitWithKeysAloneAndSpaceClearsIt) {
   TabTo("cboIpt");
   PickInOpenList({Qt::Key_Up});
 
-  EXPECT_EQ(fuzz::Inputs(Form()), (std::vector<std::string>{"300", "Ohm", "600", "Ohm", "0.2",
-                                                            "kOhm", "0", "Ohm", "30", "mA", "3"}));
+  EXPECT_EQ(form_checks::Inputs(Form()),
+            (std::vector<std::string>{"300", "Ohm", "600", "Ohm", "0.2", "kOhm", "0", "Ohm", "30",
+                                      "mA", "3"}));
   EXPECT_TRUE(Form().txtRpt.Visible()) << "the circuit is computed";
   ExpectWidgetsMirrorTheForm();
 

@@ -38,7 +38,7 @@
 namespace zentavo {
 namespace {
 
-using fuzz::Require;
+using fuzz_reference::Require;
 
 // Characters typed one key at a time: mostly what a number needs, and what it must survive.
 const char* const kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
@@ -85,7 +85,8 @@ class Driver {
                                                  [this] { ++endingsAsked_; }});
     window_->show();
     window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get())) fuzz::Fail("the window did not open");
+    if (!QTest::qWaitForWindowActive(window_.get()))
+      fuzz_reference::Fail("the window did not open");
   }
 
   void Run(long actions) {
@@ -120,7 +121,7 @@ class Driver {
     ++step_;
     const std::string description =
         "action " + Number(step_) + " of seed " + Number(seed_) + ": the user " + what;
-    const std::vector<std::string> before = fuzz::Inputs(Form());
+    const std::vector<std::string> before = form_checks::Inputs(Form());
     const int failuresBefore = failuresShown_;
     const auto started = std::chrono::steady_clock::now();
     action();
@@ -131,7 +132,7 @@ class Driver {
       slowest_ = milliseconds;
       slowestAction_ = description;
     }
-    Check(description, failuresShown_ > failuresBefore, fuzz::Inputs(Form()) != before);
+    Check(description, failuresShown_ > failuresBefore, form_checks::Inputs(Form()) != before);
     if (!Form().txtIp(0).Text().empty()) ++computed_;
   }
 
@@ -190,7 +191,7 @@ class Driver {
       if (!clicked->isActiveWindow() && QApplication::activePopupWidget() == nullptr) {
         clicked->activateWindow();
         if (!QTest::qWaitForWindowActive(clicked, 1000))
-          fuzz::Fail("a click did not activate its window");
+          fuzz_reference::Fail("a click did not activate its window");
       }
       if (twice) {
         QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
@@ -374,14 +375,14 @@ class Driver {
     for (Control* control : Form().Controls()) {
       if (control->Kind() != ControlKind::TextBox && control->Kind() != ControlKind::ComboBox)
         continue;
-      const std::string held = fuzz::HeldText(*control);
+      const std::string held = form_checks::HeldText(*control);
       const std::string shown =
           testing_support::ShownText(window_->WidgetFor(*control)).toStdString();
       Require(shown == held, "every box and list shows what the form holds",
               description + ": " + control->QualifiedName() + " shows \"" + shown + "\" for \"" +
                   held + "\"");
     }
-    fuzz::CheckFormState(Form(), {description, failureShown, inputsChanged});
+    form_checks::CheckFormState(Form(), {description, failureShown, inputsChanged});
   }
 
   std::mt19937 random_;

@@ -430,7 +430,7 @@ TEST_F(WindowTest, EscClosesAnOpenMenuOrListAndNothingElse) {
   };
   PickInList(Form().cboRp(0), 2);
   TypeOver(Form().txtRp(0), "4.7");
-  const std::vector<std::string> before = fuzz::Inputs(Form());
+  const std::vector<std::string> before = form_checks::Inputs(Form());
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     row.open();
@@ -440,7 +440,7 @@ TEST_F(WindowTest, EscClosesAnOpenMenuOrListAndNothingElse) {
     QTest::keyClick(popup, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
     EXPECT_EQ(recorded.endings, 0);
-    EXPECT_EQ(fuzz::Inputs(Form()), before);
+    EXPECT_EQ(form_checks::Inputs(Form()), before);
   }
   ExpectWidgetsMirrorTheForm();
 }

@@ -129,12 +129,12 @@ class WindowTest : public ::testing::Test {
   // form, which a clear by the form itself then leaves as it is, and the widgets show the result.
   template <typename Action>
   void ExpectToClearTheForm(Action userAction) {
-    const std::vector<std::string> before = fuzz::Everything(Form());
+    const std::vector<std::string> before = form_checks::Everything(Form());
     userAction();
-    const std::vector<std::string> cleared = fuzz::Everything(Form());
+    const std::vector<std::string> cleared = form_checks::Everything(Form());
     EXPECT_NE(cleared, before) << "nothing was cleared";
     Form().UserClicks(Form().cmdClear);
-    EXPECT_EQ(fuzz::Everything(Form()), cleared) << "the action did less than a clear";
+    EXPECT_EQ(form_checks::Everything(Form()), cleared) << "the action did less than a clear";
     ExpectWidgetsMirrorTheForm();
   }
 
