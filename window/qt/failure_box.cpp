@@ -1,5 +1,6 @@
 #include "failure_box.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QTimer>
@@ -26,18 +27,26 @@ FailureBox& FailureBox::Report(const QString& message, QWidget& window) {
   }
   auto* box = new FailureBox(message, window);
   box->open();
+  // A click that raised the failure, by taking the focus from a box, goes on to activate the
+  // window (and may open a list there) after the box has opened.
+  box->TakeKeyboardLater();
   return *box;
+}
+
+void FailureBox::TakeKeyboardLater() {
+  QTimer::singleShot(0, this, [this] {
+    if (!isVisible()) return;
+    if (QWidget* list = QApplication::activePopupWidget()) list->close();
+    raise();
+    activateWindow();
+  });
 }
 
 bool FailureBox::eventFilter(QObject* watched, QEvent* event) {
   // The desktop activates the window that was clicked even though the box blocks it; the keys
   // would then go to a window that ignores them. Activation is handed back once it has settled.
-  if (watched == parent() && event->type() == QEvent::WindowActivate && isVisible()) {
-    QTimer::singleShot(0, this, [this] {
-      raise();
-      activateWindow();
-    });
-  }
+  if (watched == parent() && event->type() == QEvent::WindowActivate && isVisible())
+    TakeKeyboardLater();
   return QMessageBox::eventFilter(watched, event);
 }
 

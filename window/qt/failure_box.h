@@ -20,6 +20,8 @@ class FailureBox : public QMessageBox {
 
  private:
   FailureBox(const QString& message, QWidget& window);
+  // Once the events being handled are done: closes a list left open and activates the box.
+  void TakeKeyboardLater();
 };
 
 }  // namespace zentavo

@@ -600,5 +600,36 @@ TEST_F(DefaultFailureBox, KeepsTheKeyboardWhenTheWindowIsClicked) {
   }
 }
 
+// Leaving a box whose value still overflows tells the failure again; when the click that left it
+// opens a list, the list closes and the box takes the keyboard, or the window would ignore every
+// key.
+TEST_F(DefaultFailureBox, TakesTheKeyboardFromAListOpenedByTheClickThatRaisedIt) {
+  const auto closeTheBox = [] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    QPointer<QWidget> open(box);
+    QTest::keyClick(box, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return open.isNull() || !open->isVisible(); }));
+  };
+  Overflow();
+  closeTheBox();
+  QLineEdit* resistor = Edit(Form().txtRp(0));
+  resistor->setFocus();
+  resistor->end(false);
+  QTest::keyClick(resistor, Qt::Key_K, Qt::NoModifier);
+  closeTheBox();
+  ASSERT_EQ(Shown(Form().txtRp(0)), "1.");
+
+  QTest::mouseClick(Combo(Form().cboRezP), Qt::LeftButton);
+  QPointer<QWidget> box = QApplication::activeModalWidget();
+  ASSERT_FALSE(box.isNull());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == box; }));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return box.isNull() || !box->isVisible(); }));
+  EXPECT_EQ(recorded.endings, 0);
+  EXPECT_EQ(Shown(Form().txtRp(0)), "1");
+}
+
 }  // namespace
 }  // namespace zentavo
