@@ -11,6 +11,7 @@ import sys
 
 import pyatspi
 import Xlib.X
+import Xlib.error
 from Xlib import display
 
 from atspi_session import (check, control, end_with_escape, finish, key, pump, start, stop, text_of,
@@ -100,9 +101,13 @@ try:
     def popups():
         """How many menus, lists and tips are shown: the windows that no window manager would
         place. The display is the program's alone."""
-        return sum(1 for window in x.screen().root.query_tree().children
-                   if window.get_attributes().map_state == Xlib.X.IsViewable
-                   and window.get_attributes().override_redirect)
+        def shown_unplaced(window):
+            try:
+                attributes = window.get_attributes()
+            except Xlib.error.BadWindow:  # closed since the tree was read
+                return False
+            return attributes.map_state == Xlib.X.IsViewable and attributes.override_redirect
+        return sum(1 for window in x.screen().root.query_tree().children if shown_unplaced(window))
 
     kept = inputs()
     wait_until(lambda: popups() == 0)  # the tip of the refused comma
