@@ -1,17 +1,20 @@
 """Reads the running calculator through the AT-SPI bus, as a screen reader does: the window and
-its tree, each control's role, name, value, unit and editability, the focus events of Tab, the
-rows a reader that keeps the states it read finds on screen as they show and hide, and the results
-announced after each edit. The user's part is played with X key events; one resistor is typed in
-through the accessibility interface itself. Usage: accessibility_bus_test.py PROGRAM (inside an X
-display and a D-Bus session)."""
+its tree, each control's role under the name the form gives it, descriptions that follow the units,
+the focus events of Tab, the rows a reader that keeps the states it read finds on screen as they
+show and hide, and the results announced once typing pauses. What the names, descriptions and
+announcements say is the form's matter, tested there. The user's part is played with X key events;
+one resistor is typed in through the accessibility interface itself. Usage:
+accessibility_bus_test.py PROGRAM FORM_NAMES (inside an X display and a D-Bus session)."""
 
 import sys
 
 import pyatspi
 
 from atspi_session import (CONTROL_ROLES, check, control, descendants, end_with_escape, finish,
-                           has_interface, kept_states, key, on_screen, pump, start, states, stop,
+                           form_names, kept_states, key, on_screen, pump, start, states, stop,
                            text_of, typed, wait_until)
+
+names = form_names(sys.argv[2])
 
 focused = []
 # The list entries the reader's focus moved to, by name.
@@ -38,10 +41,14 @@ pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing
 
 def rows(window, *numbers):
     """The controls of the numbered resistor rows."""
-    return [control(window, "%s %d%s" % (caption, number, unit))
+    return [named(window, "%s(%d)" % (box, number - 1))
             for number in numbers
-            for caption in ("Rezistenta", "Puterea disipată", "Curent prin ramură")
-            for unit in ("", ", unitate")]
+            for box in ("txtRp", "cboRp", "txtPp", "txtUMW", "txtIp", "txtUMI")]
+
+
+def named(window, control_name, roles=CONTROL_ROLES):
+    """The object of the window that bears the name the form gives that control."""
+    return control(window, names[control_name], roles)
 
 
 def check_found(objects, expected, when):
@@ -57,7 +64,7 @@ try:
     window = application.getChildAtIndex(0)
     check(window.getRole() == pyatspi.ROLE_FRAME,
           "the top-level object is a frame: %s" % window.getRoleName())
-    check(window.name == "Zentavo", "the window is named after its title: %r" % window.name)
+    check(window.name == names["frmZentavo"], "the window bears the form's name: %r" % window.name)
     check(window.getLocalizedRoleName() == "cadru",
           "its kind is told in Romanian: %r" % window.getLocalizedRoleName())
     check(wait_until(lambda: pyatspi.STATE_ACTIVE in states(window)), "the window is active")
@@ -74,9 +81,8 @@ try:
 
     # Read while hidden: with every resistor at 0 the total's row is hidden, and with two resistors
     # so are the third and fourth rows.
-    total_row = [control(window, "Rezistenta totală"),
-                 control(window, "Rezistenta totală:", {pyatspi.ROLE_LABEL}),
-                 control(window, "Ohm", {pyatspi.ROLE_LABEL})]
+    total_row = [named(window, "txtRpt"), named(window, "lblEticheteP(3)", {pyatspi.ROLE_LABEL}),
+                 named(window, "lblUMr", {pyatspi.ROLE_LABEL})]
     third_row, fourth_row = rows(window, 3), rows(window, 4)
     check_found(total_row + third_row + fourth_row, False, "at start")
     inner = [a.getRoleName() for a in descendants(window)
@@ -84,11 +90,10 @@ try:
     check(not inner, "no window, frame or filler inside the window: %s" % inner)
 
     # Tab goes round every control that takes the focus, in order, and each one says so.
-    tab_order = ["Rezistenta 1", "Rezistenta 1, unitate", "Rezistenta 2", "Rezistenta 2, unitate",
-                 "Curentul în circuit", "Curentul în circuit, unitate", "Sterge valori",
-                 "Numărul rezistoarelor în paralel"]
+    tab_order = [names[c] for c in ("txtRp(0)", "cboRp(0)", "txtRp(1)", "cboRp(1)", "txtIpt",
+                                    "cboIpt", "cmdClear", "cboRezP")]
     wait_until(lambda: focused)
-    check(focused[-1:] == ["Numărul rezistoarelor în paralel"],
+    check(focused[-1:] == [names["cboRezP"]],
           "the count list has the focus at start: %s" % focused)
     del focused[:]
     key("Tab")
@@ -103,75 +108,59 @@ try:
     heard = [name for i, name in enumerate(focused) if i == 0 or focused[i - 1] != name]
     check(heard == tab_order, "Tab raises a focus event for each control in turn: %s" % heard)
 
-    # Each edit that changed the total or the voltage was announced once typing paused, the last
-    # state of the results replacing the ones typed on the way (1 and 10 Ohm for the second).
-    check(wait_until(lambda: len(announced) >= 3, 5) and announced == [
-        "Rezistenta totală 0 ohmi. Căderea de tensiune 0 volți",
-        "Rezistenta totală 50 ohmi. Căderea de tensiune 0",
-        "Rezistenta totală 50 ohmi. Căderea de tensiune 50 volți"],
-        "the results were announced once after each input: %s" % announced)
+    # Each input that changed the total or the voltage was announced once typing paused, the last
+    # state of the results replacing the ones typed on the way (1 and 10 Ohm for the second, when
+    # the total was not yet 50), the voltage only once the current was typed.
+    total, voltage = named(window, "txtRpt"), named(window, "txtUpt")
+    wait_until(lambda: len(announced) >= 3, 5)
+    pump(1)
+    check(len(announced) == 3 and len(set(announced)) == 3
+          and all(" %s " % text_of(total) in words for words in announced[1:]),
+          "the results were announced once after each input, as they stood once it was typed "
+          "(the total %s): %s" % (text_of(total), announced))
     check_found(total_row, True, "once the total shows")
 
-    # Every control a user can reach says what it is, what it is called and what it holds.
+    # Every control a user can reach bears the name the form gives it, and says what it is.
     reachable = [a for a in descendants(window) if pyatspi.STATE_FOCUSABLE in states(a)
                  and a.getRole() in CONTROL_ROLES]
-    names = [a.name for a in reachable]
+    roles = {"txt": pyatspi.ROLE_TEXT, "cbo": pyatspi.ROLE_COMBO_BOX,
+             "cmd": pyatspi.ROLE_PUSH_BUTTON}
+    controls = {c: n for c, n in names.items() if c[:3] in roles}
     check(len(reachable) == 31, "31 boxes, lists and the button take the focus: %d" % len(reachable))
-    check(all(name.strip() for name in names) and len(set(names)) == len(names),
-          "each of them has a name of its own")
+    check(sorted(a.name for a in reachable) == sorted(controls.values()),
+          "each of them under the name the form gives it: %s" % [a.name for a in reachable])
     others = [(a.getRoleName(), a.name) for a in descendants(window)
               if pyatspi.STATE_FOCUSABLE in states(a) and a.getRole() not in CONTROL_ROLES
               and a.getRole() not in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_ITEM)]
     check(not others, "nothing else outside the lists' entries takes the focus: %s" % others)
+    by_name = {a.name: a for a in reachable}
+    wrong = [(n, by_name[n].getRoleName()) for c, n in controls.items()
+             if n in by_name and by_name[n].getRole() != roles[c[:3]]]
+    check(not wrong, "each box is a text, each list a combo box, the button a push button: %s"
+          % wrong)
 
-    # (name, role, value read through the text interface, description: the unit beside a value in
-    # words, the quantity a unit list qualifies, a unit box's unit in words)
-    rows = [
-        ("Numărul rezistoarelor în paralel", pyatspi.ROLE_COMBO_BOX, "2", ""),
-        ("Rezistenta 1", pyatspi.ROLE_TEXT, "100", "ohmi"),
-        ("Rezistenta 1, unitate", pyatspi.ROLE_COMBO_BOX, "Ohm", "100 ohmi"),
-        ("Rezistenta 2", pyatspi.ROLE_TEXT, "100", "ohmi"),
-        ("Curentul în circuit", pyatspi.ROLE_TEXT, "1", "amperi"),
-        ("Curentul în circuit, unitate", pyatspi.ROLE_COMBO_BOX, "A", "1 amperi"),
-        ("Rezistenta totală", pyatspi.ROLE_TEXT, "50", "ohmi"),
-        ("Căderea de tensiune", pyatspi.ROLE_TEXT, "50", "volți"),
-        ("Căderea de tensiune, unitate", pyatspi.ROLE_TEXT, "V", "volți"),
-        ("Puterea disipată 1", pyatspi.ROLE_TEXT, "25", "wați"),
-        ("Puterea disipată 2, unitate", pyatspi.ROLE_TEXT, "W", "wați"),
-        ("Curent prin ramură 2", pyatspi.ROLE_TEXT, "500", "miliamperi"),
-        ("Curent prin ramură 1, unitate", pyatspi.ROLE_TEXT, "mA", "miliamperi"),
-    ]
-    for name, role, value, unit in rows:
-        accessible = control(window, name)
-        if accessible is None:
-            continue
-        check(accessible.getRole() == role, "%s is a %s" % (name, accessible.getRoleName()))
-        check(text_of(accessible) == value, "%s reads %r: %r" % (name, value, text_of(accessible)))
-        check(accessible.description == unit,
-              "%s is described as %r: %r" % (name, unit, accessible.description))
-    button = control(window, "Sterge valori")
-    check(button is not None and button.getRole() == pyatspi.ROLE_PUSH_BUTTON,
-          "the clear button is a push button named by its caption")
+    # Each value is described as the unit box beside it, and a value's unit list by more than that.
+    first, second = named(window, "txtRp(0)"), named(window, "txtRp(1)")
+    first_unit = named(window, "cboRp(0)")
+    pairs = [(voltage, named(window, "txtUMU")),
+             (named(window, "txtPp(0)"), named(window, "txtUMW(0)")),
+             (named(window, "txtIp(1)"), named(window, "txtUMI(1)"))]
+    check(all(value.description and value.description == unit.description for value, unit in pairs),
+          "values and their unit boxes are described alike: %s"
+          % [(value.description, unit.description) for value, unit in pairs])
+    check(first.description and first.description in first_unit.description
+          and first.description != first_unit.description,
+          "a resistor's unit list tells more than its unit: %r %r"
+          % (first.description, first_unit.description))
 
-    # Results and units are read-only; inputs are editable.
-    for accessible in reachable:
-        if accessible.getRole() != pyatspi.ROLE_TEXT:
-            continue
-        is_input = accessible.name.startswith("Rezistenta ") and accessible.name[-1].isdigit() \
-            or accessible.name == "Curentul în circuit"
-        s = states(accessible)
-        check((pyatspi.STATE_EDITABLE in s) == is_input
-              and (pyatspi.STATE_READ_ONLY in s) != is_input
-              and has_interface(accessible, "EditableText") == is_input,
-              "%s is %s" % (accessible.name, "editable" if is_input else "read-only, not editable"))
-
-    # The total's unit is the label beside it; descriptions follow the units as they change.
-    check(wait_until(lambda: any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "Ohm"
-                                 for a in descendants(window))),
-          "the total's unit label reads as its caption")
+    # Names and descriptions follow the units as they change: the total's unit label, read as its
+    # caption, and the descriptions of the total, the resistors and the voltage.
+    unit_label = total_row[2]
+    before = [unit_label.name, total.description, voltage.description]
+    check(total.description == first.description, "the total is described as the resistors")
     del entries[:]
-    for unit_list in ("Rezistenta 1, unitate", "Rezistenta 2, unitate"):
-        accessible = control(window, unit_list)
+    for unit_list in ("cboRp(0)", "cboRp(1)"):
+        accessible = named(window, unit_list)
         actions = accessible.queryAction()
         names_of_actions = [actions.getName(i) for i in range(actions.nActions)]
         actions.doAction(names_of_actions.index("SetFocus"))
@@ -180,20 +169,17 @@ try:
     # Orca says a closed list's new entry when the focus moves to it.
     check(wait_until(lambda: entries == ["kOhm", "kOhm"], 5),
           "Down on each closed unit list moves the reader's focus to its new entry: %s" % entries)
-    total = control(window, "Rezistenta totală")
-    check(wait_until(lambda: total.description == "kiloohmi"),
-          "after both resistors become kOhm the total is described as kiloohmi: %r"
-          % total.description)
-    check(any(a.getRole() == pyatspi.ROLE_LABEL and a.name == "kOhm" for a in descendants(window)),
-          "and its unit label reads kOhm")
-    check(control(window, "Rezistenta 1").description == "kiloohmi",
-          "the first resistor is described as kiloohmi")
-    voltage = control(window, "Căderea de tensiune")
-    check(text_of(voltage) == "50" and voltage.description == "kilovolți",
-          "the voltage reads 50 kV: %r %r" % (text_of(voltage), voltage.description))
+    check(wait_until(lambda: unit_label.name == "kOhm"),
+          "after both resistors become kOhm the total's unit label reads kOhm: %r"
+          % unit_label.name)
+    after = [unit_label.name, total.description, voltage.description]
+    check(all(was != now for was, now in zip(before, after))
+          and total.description == first.description
+          and voltage.description == pairs[0][1].description,
+          "and the descriptions of the total, the resistors and the voltage follow: %s -> %s, %r"
+          % (before, after, first.description))
 
     # A screen reader's own edit of an input counts as the user's: the results follow it.
-    second = control(window, "Rezistenta 2")
     second.queryEditableText().setTextContents("200")
     check(wait_until(lambda: text_of(total) == "66.667"),
           "typing 200 through the bus into the second resistor makes the total 66.667: %r"
@@ -202,7 +188,7 @@ try:
 
     # The rows shown and hidden as the count goes from 2 to 4, to 3 and back; clearing the values
     # hides the total's row again.
-    count = control(window, "Numărul rezistoarelor în paralel")
+    count = named(window, "cboRezP")
     actions = count.queryAction()
     actions.doAction([actions.getName(i) for i in range(actions.nActions)].index("SetFocus"))
     wait_until(lambda: pyatspi.STATE_FOCUSED in states(count))
@@ -212,15 +198,16 @@ try:
         check_found(third_row, resistors >= 3, "with %d resistors" % resistors)
         check_found(fourth_row, resistors == 4, "with %d resistors" % resistors)
         check_found(total_row, True, "with %d resistors" % resistors)
-    clear = control(window, "Sterge valori").queryAction()
+    clear = named(window, "cmdClear").queryAction()
     clear.doAction([clear.getName(i) for i in range(clear.nActions)].index("Press"))
     pump(0.5)
     check_found(total_row, False, "once every value is cleared")
 
-    # F2 announces every visible result.
+    # F2 announces every visible result: with the total's row hidden, only the voltage.
     del announced[:]
     key("F2")
-    check(wait_until(lambda: announced, 5) == ["Căderea de tensiune 0 volți"],
+    check(wait_until(lambda: announced, 5) and len(announced) == 1
+          and announced[0].startswith(voltage.name + " " + text_of(voltage) + " "),
           "F2 announces every visible result: %s" % announced)
 
     end_with_escape(program)

@@ -1,11 +1,12 @@
-// What a screen reader learns about the window through Qt's accessibility interfaces: a distinct
-// name for every control, what kind of control it is, whether it can be edited or is hidden, and
-// the value it shows.
+// What a screen reader learns about the window through Qt's accessibility interfaces: the form's
+// name and description for every control, what kind of control it is, whether it can be edited or
+// is hidden, and the value it shows.
 #include <QAccessible>
 #include <QHash>
 #include <QImage>
 #include <QRegion>
 #include <QSet>
+#include <map>
 #include <numeric>
 
 #include "fitted_box.h"
@@ -27,18 +28,6 @@ QAccessibleInterface* Accessible(QWidget* widget) {
   return face;
 }
 
-// Every control that can take the focus and every read-only result box, hidden rows included.
-std::vector<QWidget*> ControlsAScreenReaderNames(QWidget& window) {
-  std::vector<QWidget*> controls;
-  for (QWidget* widget : window.findChildren<QWidget*>()) {
-    if (widget->window() != &window) continue;  // the lists' pop-ups
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    if (widget->focusPolicy() != Qt::NoFocus || (edit != nullptr && edit->isReadOnly()))
-      controls.push_back(widget);
-  }
-  return controls;
-}
-
 // The names of the window's accessible tree below `face`, as a screen reader walks it.
 void CollectNames(QAccessibleInterface* face, QSet<QString>& names) {
   for (int i = 0; i < face->childCount(); ++i) {
@@ -49,58 +38,56 @@ void CollectNames(QAccessibleInterface* face, QSet<QString>& names) {
   }
 }
 
-TEST_F(WindowTest, EveryFocusableControlAndResultBoxHasADistinctNameInTheAccessibleTree) {
-  PickInList(Form().cboRezP, 2);
-  const std::vector<QWidget*> controls = ControlsAScreenReaderNames(*window);
-  // Six boxes in each of four rows, the count and current lists and boxes, the total and
-  // voltage boxes and the button.
-  EXPECT_EQ(controls.size(), 31u);
+// What each control is called and how it is described are the form's; the widgets mirror them
+// (ExpectWidgetsMirrorTheForm), here through start-up, results and a change of units, and a reader
+// walking the tree finds every control the form names.
+TEST_F(WindowTest, EveryNamedControlIsInTheAccessibleTreeAndFollowsTheFormsDescriptions) {
   QSet<QString> tree;
   CollectNames(Accessible(window.get()), tree);
-  QHash<QString, QString> owners;
-  for (QWidget* widget : controls) {
-    const QString control = widget->objectName();
-    SCOPED_TRACE(control.toStdString());
-    const QString name = Accessible(widget)->text(QAccessible::Name);
-    EXPECT_FALSE(name.trimmed().isEmpty());
-    EXPECT_FALSE(owners.contains(name))
-        << name.toStdString() << " also names " << owners[name].toStdString();
-    owners.insert(name, control);
-    EXPECT_TRUE(tree.contains(name)) << name.toStdString() << " is not in the accessible tree";
+  for (const Control* control : Form().Controls()) {
+    if (control->Kind() == ControlKind::Window || control->AccessibleName().empty()) continue;
+    EXPECT_TRUE(tree.contains(ToQString(control->AccessibleName()))) << control->QualifiedName();
   }
+  ExpectWidgetsMirrorTheForm();
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtRp(1), "100");
+  TypeOver(Form().txtIpt, "1");
+  ExpectWidgetsMirrorTheForm();
+  PickInList(Form().cboRp(0), 1);
+  PickInList(Form().cboRp(1), 1);
+  ExpectWidgetsMirrorTheForm();
 }
 
-TEST_F(WindowTest, ScreenReaderHearsEachControlsCaptionRowKindAndWhetherItCanBeEdited) {
-  struct Row {
-    const Control* control;
-    QString name;
-    QAccessible::Role role;
-    bool readOnly;
+// What kind of control a reader hears, inside the window's one grouping, and whether it can be
+// edited: the form's read-only boxes are read-only and offer no editing, its inputs are editable,
+// and a box's text is what it shows.
+TEST_F(WindowTest, EachControlIsReadAsItsKindAndOnlyInputsCanBeEdited) {
+  const std::map<ControlKind, QAccessible::Role> roles{
+      {ControlKind::Window, QAccessible::Window},
+      {ControlKind::Frame, QAccessible::Grouping},
+      {ControlKind::TextBox, QAccessible::EditableText},
+      {ControlKind::ComboBox, QAccessible::ComboBox},
+      {ControlKind::CommandButton, QAccessible::Button},
   };
-  const Row rows[] = {
-      {&Form().cboRezP, "Numărul rezistoarelor în paralel", QAccessible::ComboBox, false},
-      {&Form().txtRp(0), "Rezistenta 1", QAccessible::EditableText, false},
-      {&Form().cboRp(0), "Rezistenta 1, unitate", QAccessible::ComboBox, false},
-      {&Form().txtRp(3), "Rezistenta 4", QAccessible::EditableText, false},
-      {&Form().txtPp(0), "Puterea disipată 1", QAccessible::EditableText, true},
-      {&Form().txtUMW(1), "Puterea disipată 2, unitate", QAccessible::EditableText, true},
-      {&Form().txtIp(0), "Curent prin ramură 1", QAccessible::EditableText, true},
-      {&Form().txtUMI(2), "Curent prin ramură 3, unitate", QAccessible::EditableText, true},
-      {&Form().txtRpt, "Rezistenta totală", QAccessible::EditableText, true},
-      {&Form().txtIpt, "Curentul în circuit", QAccessible::EditableText, false},
-      {&Form().cboIpt, "Curentul în circuit, unitate", QAccessible::ComboBox, false},
-      {&Form().txtUpt, "Căderea de tensiune", QAccessible::EditableText, true},
-      {&Form().txtUMU, "Căderea de tensiune, unitate", QAccessible::EditableText, true},
-      {&Form().cmdClear, "Sterge valori", QAccessible::Button, false},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.control->QualifiedName());
-    QAccessibleInterface* face = Accessible(Widget(*row.control));
+  TypeOver(Form().txtRp(0), "100");
+  TypeOver(Form().txtIpt, "1");
+  for (const Control* control : Form().Controls()) {
+    const auto role = roles.find(control->Kind());
+    if (role == roles.end()) continue;
+    SCOPED_TRACE(control->QualifiedName());
+    QAccessibleInterface* face = Accessible(Widget(*control));
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->text(QAccessible::Name), row.name);
-    EXPECT_EQ(face->role(), row.role);
-    EXPECT_EQ(face->state().readOnly, row.readOnly);
+    EXPECT_EQ(face->role(), role->second);
+    const auto* box = dynamic_cast<const TextBox*>(control);
+    const bool input = box != nullptr && !box->ReadOnly();
+    EXPECT_EQ(face->state().readOnly, box != nullptr && box->ReadOnly());
+    EXPECT_EQ(face->editableTextInterface() != nullptr, input);
+    if (box == nullptr) continue;
+    EXPECT_EQ(face->state().editable, input);
+    ASSERT_NE(face->textInterface(), nullptr);
+    EXPECT_EQ(face->textInterface()->text(0, face->textInterface()->characterCount()), Shown(*box));
   }
+  EXPECT_EQ(Accessible(Widget(Form().fraParalel))->parent()->object(), window.get());
 }
 
 TEST_F(WindowTest, HiddenRowsAreReportedInvisibleUntilTheCountShowsThem) {
@@ -145,54 +132,6 @@ TEST_F(WindowTest, ScreenReaderReadsEveryInputAndResultAsItsValue) {
     ASSERT_NE(face, nullptr);
     EXPECT_EQ(face->text(QAccessible::Value), row.value);
   }
-}
-
-TEST_F(WindowTest, TheWindowIsATitledWindowHoldingAGroupingNotAFrame) {
-  QAccessibleInterface* face = Accessible(window.get());
-  ASSERT_NE(face, nullptr);
-  EXPECT_EQ(face->role(), QAccessible::Window);
-  EXPECT_EQ(face->text(QAccessible::Name), "Zentavo");
-  QAccessibleInterface* frame = Accessible(Widget(Form().fraParalel));
-  ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->role(), QAccessible::Grouping);
-  EXPECT_EQ(frame->parent()->object(), window.get());
-}
-
-TEST_F(WindowTest, ResultBoxesAreReadOnlyAndOfferNoEditingWhileInputsAreEditable) {
-  for (const TextBox* box : {&Form().txtRp(0), &Form().txtIpt, &Form().txtRpt, &Form().txtPp(2),
-                             &Form().txtUMI(1), &Form().txtUpt, &Form().txtUMU}) {
-    SCOPED_TRACE(box->QualifiedName());
-    QAccessibleInterface* face = Accessible(Widget(*box));
-    ASSERT_NE(face, nullptr);
-    const bool input = !box->ReadOnly();
-    EXPECT_EQ(face->state().editable, input);
-    EXPECT_EQ(face->state().readOnly, !input);
-    EXPECT_EQ(face->editableTextInterface() != nullptr, input);
-    ASSERT_NE(face->textInterface(), nullptr);
-    EXPECT_EQ(face->textInterface()->text(0, face->textInterface()->characterCount()), Shown(*box));
-  }
-}
-
-TEST_F(WindowTest, EachValueIsDescribedByItsUnitInWordsAsTheUnitChanges) {
-  TypeOver(Form().txtRp(0), "100");
-  TypeOver(Form().txtRp(1), "100");
-  TypeOver(Form().txtIpt, "1");
-  auto description = [this](const Control& control) {
-    return Accessible(Widget(control))->text(QAccessible::Description);
-  };
-  EXPECT_EQ(description(Form().txtRpt), "ohmi");
-  EXPECT_EQ(description(Form().txtUpt), "volți");
-  EXPECT_EQ(description(Form().txtPp(1)), "wați");
-  EXPECT_EQ(description(Form().txtIp(0)), "miliamperi");
-  EXPECT_EQ(description(Form().txtIpt), "amperi");
-  PickInList(Form().cboRp(0), 1);
-  PickInList(Form().cboRp(1), 1);
-  EXPECT_EQ(description(Form().txtRpt), "kiloohmi");
-  EXPECT_EQ(description(Form().txtRp(0)), "kiloohmi");
-  EXPECT_EQ(description(Form().txtUpt), "kilovolți");
-  // The screen keeps the abbreviations: the total's unit label is read as the unit it shows.
-  EXPECT_EQ(Accessible(Widget(Form().lblUMr))->text(QAccessible::Name), "kOhm");
-  EXPECT_EQ(Shown(Form().txtUMU), "kV");
 }
 
 TEST_F(WindowTest, ADropDownListShowsItsChosenEntryAsText) {

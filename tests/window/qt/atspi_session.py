@@ -118,6 +118,13 @@ def control(window, name, roles=CONTROL_ROLES):
     return found[0] if found else None
 
 
+def form_names(names_program):
+    """The name a reader finds for each control, by the control's name in the form, as the form
+    gives them (the FORM_NAMES program prints them)."""
+    lines = subprocess.check_output([names_program], text=True).splitlines()
+    return dict(line.split("\t", 1) for line in lines)
+
+
 def start(program_path):
     """Starts the program on the X display with its accessibility always on, waits for its window
     on the bus and gives the window the focus; gives the process and the top-level object."""

@@ -35,18 +35,6 @@ TEST_F(WindowTest, OpensAsAFixedWindowShowingTheFormWithFocusOnTheFirstTabStop) 
   ExpectWidgetsMirrorTheForm();
 }
 
-TEST_F(WindowTest, EveryWidgetCarriesItsControlsNameAndDescriptionForScreenReaders) {
-  for (const Control* control : Form().Controls()) {
-    const QWidget* widget = Widget(*control);
-    if (widget == nullptr) continue;
-    SCOPED_TRACE(control->QualifiedName());
-    EXPECT_EQ(widget->accessibleName(), ToQString(control->AccessibleName()));
-    if (widget != window.get()) {
-      EXPECT_EQ(widget->accessibleDescription(), ToQString(control->AccessibleDescription()));
-    }
-  }
-}
-
 TEST_F(WindowTest, IsCentredOnTheScreen) {
   const QRect screen = window->screen()->availableGeometry();
   const QPoint origin = window->pos();  // the outer top-left corner

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -96,13 +97,23 @@ class WindowTest : public ::testing::Test {
 
   // Every widget mirrors its control as the binding maps it: the window sized by its client area,
   // every other widget where its twips fall in pixels (a label's size is its caption's), shown or
-  // hidden with its control, with the text it holds. Shapes and lines have no widget.
+  // hidden with its control, with the text it holds, and read by a screen reader under the form's
+  // name and description (a label without a name under its caption). Shapes and lines have no
+  // widget.
   void ExpectWidgetsMirrorTheForm() {
     for (const Control* control : Form().Controls()) {
-      const QWidget* widget = Widget(*control);
+      QWidget* widget = Widget(*control);
       if (widget == nullptr) continue;
       SCOPED_TRACE(control->QualifiedName());
       EXPECT_EQ(widget->isVisible(), control->Visible());
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+      ASSERT_NE(face, nullptr);
+      const auto* label = dynamic_cast<const Label*>(control);
+      EXPECT_EQ(face->text(QAccessible::Name),
+                ToQString(label != nullptr && control->AccessibleName().empty()
+                              ? label->Caption()
+                              : control->AccessibleName()));
+      EXPECT_EQ(face->text(QAccessible::Description), ToQString(control->AccessibleDescription()));
       Visit(*control, Overloaded{[&](const Window& frm) {
                                    EXPECT_EQ(widget->size(), QSize(Pixels(frm.ClientWidth()),
                                                                    Pixels(frm.ClientHeight())));
