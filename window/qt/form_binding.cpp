@@ -146,8 +146,7 @@ QLineEdit* FormBinding::BindTextBox(TextBox& box, QWidget& frame) {
                    [this, &box, edit] { UserEdit(box, *edit, [&] { form_.UserUndoes(box); }); });
   QObject::connect(edit, &ValueBox::redoAsked, edit,
                    [this, &box, edit] { UserEdit(box, *edit, [&] { form_.UserRedoes(box); }); });
-  QObject::connect(edit, &ValueBox::left, edit,
-                   [this, &box] { form_.UserLeaves(box); });
+  QObject::connect(edit, &ValueBox::left, edit, [this, &box] { form_.UserLeaves(box); });
   return edit;
 }
 
