@@ -44,8 +44,17 @@ TEST(Failure, AFailureInANestedHandlerIsReportedOnce) {
   f.Type(f->txtRp(0), "1");
   f.Type(f->txtIpt, "1e300");
   ASSERT_TRUE(f.messages.empty()) << "one resistor of two is 0: nothing is computed";
-  // The correction's nested change and the outer handler would both recalculate.
+  // The correction's nested change and the outer handler would both recalculate. The action
+  // ends once, before its failure is reported, so that a display shows the cleared results first.
+  int ended = 0;
+  std::size_t reportedWhenEnded = 0;
+  f->ActionEnded = [&] {
+    ++ended;
+    reportedWhenEnded = f.messages.size();
+  };
   f.Type(f->txtRp(1), "-1");
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(reportedWhenEnded, 0u);
   EXPECT_EQ(f.messages.size(), 1u);
   EXPECT_EQ(f->txtRp(1).Text(), "1");
   EXPECT_EQ(f->txtIp(0).Text(), "");
