@@ -165,6 +165,9 @@ class frmZentavo : public CircuitControls {
   // Runs a user action that may change values, so that Ctrl+Z can bring them back.
   void RunUndoableAction(const std::function<void()>& action);
   void Restore(ValueField& field, const ValueField::State& state);
+  // Restores the last state of one history, keeping the present one on the other for the way back.
+  void Step(ValueField& field, std::vector<ValueField::State>& from,
+            std::vector<ValueField::State>& to);
   void AnnounceChangedResults(bool failed);
 
   Platform platform_;

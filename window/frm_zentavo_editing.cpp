@@ -152,21 +152,20 @@ void frmZentavo::Restore(ValueField& field, const ValueField::State& state) {
 }
 
 void frmZentavo::UserUndoes(TextBox& box) {
-  ValueField* field = FieldOf(box);
-  if (!field || field->undo.empty()) return;
-  field->redo.push_back(field->Now());
-  ValueField::State state = std::move(field->undo.back());
-  field->undo.pop_back();
-  Restore(*field, state);
+  if (ValueField* field = FieldOf(box)) Step(*field, field->undo, field->redo);
 }
 
 void frmZentavo::UserRedoes(TextBox& box) {
-  ValueField* field = FieldOf(box);
-  if (!field || field->redo.empty()) return;
-  field->undo.push_back(field->Now());
-  ValueField::State state = std::move(field->redo.back());
-  field->redo.pop_back();
-  Restore(*field, state);
+  if (ValueField* field = FieldOf(box)) Step(*field, field->redo, field->undo);
+}
+
+void frmZentavo::Step(ValueField& field, std::vector<ValueField::State>& from,
+                      std::vector<ValueField::State>& to) {
+  if (from.empty()) return;
+  to.push_back(field.Now());
+  ValueField::State state = std::move(from.back());
+  from.pop_back();
+  Restore(field, state);
 }
 
 bool frmZentavo::CanUndo(const TextBox& box) const {

@@ -36,19 +36,26 @@ wait_for_window() {
   fail "no window titled ' Zentavo ' appeared"
 }
 
-# Presses Esc and expects the program with this pid to end within 5 s with status 0. The key is
-# let go once the program has ended: Qt's accessibility bridge keeps a copy of each key event until
-# the accessibility registry answers for it, and a copy still waiting at exit is a leak that the
-# sanitizer build reports.
-escape_ends() {
-  local pid=$1 status=0
+# Presses Esc and expects the program with this pid to end within SECONDS; sets `status` to its
+# exit status. The key is let go once the program has ended: Qt's accessibility bridge keeps a
+# copy of each key event until the accessibility registry answers for it, and a copy still waiting
+# at exit is a leak that the sanitizer build reports.
+escape_ends_within() {
+  local pid=$1 seconds=$2
   xdotool keydown Escape
-  for _ in $(seq 50); do
+  for _ in $(seq $((seconds * 10))); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   xdotool keyup Escape
-  kill -0 "$pid" 2>/dev/null && fail "the program still runs after Esc"
+  kill -0 "$pid" 2>/dev/null && fail "the program still runs $seconds s after Esc"
+  status=0
   wait "$pid" || status=$?
+}
+
+# Presses Esc and expects the program with this pid to end within 5 s with status 0.
+escape_ends() {
+  local status
+  escape_ends_within "$1" 5
   [ "$status" -eq 0 ] || fail "the program exited with status $status after Esc"
 }

@@ -28,17 +28,8 @@ pid=$!
 wait_for_window "$pid"
 xdotool windowfocus --sync "$window"
 sleep 0.5
-# Let go once the program has ended, as scripts/lib/window_session.sh's escape_ends does. The leak
-# check runs at exit and takes a moment under the sanitizers.
-xdotool keydown Escape
-for _ in $(seq 300); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-xdotool keyup Escape
-kill -0 "$pid" 2>/dev/null && fail "the program still runs 30 s after Esc"
-status=0
-wait "$pid" || status=$?
+# The leak check runs at exit and takes a moment under the sanitizers.
+escape_ends_within "$pid" 30
 pid=""
 cat "$report"
 
